@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/composer_state.h"
+#include "core/edit.h"
+#include "core/region_catalogue.h"
+
+// What differs between the voices: the regions and how an edit turns into bytes.
+class Channel {
+public:
+    virtual ~Channel() = default;
+
+    virtual RegionCatalogue Catalogue() const = 0;
+
+    // Whether `edit` would change anything. Decided from the static state alone, before
+    // any control is read, so that a refused edit leaves every control untouched.
+    bool Accepts(const ComposerState& state, Edit edit) const;
+
+    // Applies an accepted edit to the fields, history and output text.
+    void Apply(ComposerState& state, Edit edit) const;
+
+protected:
+    virtual bool IsEventValue(int value) const = 0;
+    // Whether the end byte may follow what has been entered in the current region.
+    virtual bool AcceptsEndMarker(const ComposerState& state) const = 0;
+
+    virtual void AppendEvent(ComposerState& state, int value) const = 0;
+    virtual void UndoLast(ComposerState& state) const = 0;
+    // The end byte "00": one byte, no duration.
+    static void AppendEndMarker(ComposerState& state);
+};
