@@ -1,0 +1,133 @@
+// composer-replay through its command line: a script in, the printed lines and status out.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct ReplayRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+ReplayRun Replay(const std::string& arguments, const std::string& script)
+{
+    const std::string dir = ::testing::TempDir();
+    const std::string in = dir + "replay_in.txt", out = dir + "replay_out.txt", err = dir + "replay_err.txt";
+    std::ofstream(in) << script;
+    const std::string command = std::string(REPLAY_EXE) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+}
+
+}  // namespace
+
+TEST(ReplayTool, ShowsTheStartStateOfEachProgram)
+{
+    EXPECT_EQ(Replay("rustle", "show\n").out,
+              "region=0 count=0 budget=9 durations=2,4,6,8,12,18,24,36 total=0 length=0 output=\n");
+    EXPECT_EQ(Replay("pulsar", "show\n").out,
+              "region=0 count=0 budget=20 durations=2,4,6,8,12,18,24,36 total=0 length=0 output=\n");
+    EXPECT_EQ(Replay("twinwave", "show\n").out,
+              "region=0 count=0 budget=26 durations=2,4,6,8,12,18,24,36 total=0 length=0 output=\n");
+}
+
+TEST(ReplayTool, PlaysAScriptWithCommentsAndBlankLines)
+{
+    const ReplayRun run = Replay("pulsar",
+                           "# the castle\n"
+                           "region 12\n"
+                           "\n"
+                           "length 1\n"
+                           "click 1030\n"
+                           "  # indented comment\n"
+                           "length 0\r\n"
+                           "click 1030\n"
+                           "click 1027\n"
+                           "show\n"
+                           "length 6\n"
+                           "region 12\n"
+                           "show\n"
+                           "region 13\n"
+                           "show\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "region=12 count=2 budget=49 durations=2,5,10,20,30,40,60,80 total=7 length=0 output=14D5\n"
+              "region=12 count=2 budget=49 durations=2,5,10,20,30,40,60,80 total=7 length=6 output=14D5\n"
+              "region=13 count=0 budget=10 durations=3,6,9,12,18,27,36,54 total=0 length=0 output=\n");
+}
+
+TEST(ReplayTool, BadLineStopsWithItsNumberAfterTheLinesBeforeIt)
+{
+    const struct {
+        const char* program;
+        const char* badLine;
+    } cases[] = {
+        {"rustle", "jump 3"},       // unknown action
+        {"rustle", "region 5"},     // rustle has regions 0..4
+        {"pulsar", "region -1"},
+        {"rustle", "length 8"},
+        {"twinwave", "click 1001"}, // a number box, not a push button
+        {"rustle", "click 1026"},   // the output box
+        {"pulsar", "click 1021"},   // no such control
+        {"rustle", "click"},
+        {"rustle", "click 10x"},
+        {"rustle", "show now"},
+        {"rustle", "region 99999999999"},
+    };
+    for (const auto& c : cases) {
+        const ReplayRun run = Replay(c.program, std::string("length 2\nshow\n\n") + c.badLine + "\nshow\n");
+        EXPECT_EQ(run.status, 2) << c.badLine;
+        EXPECT_EQ(run.out.find("length=2"), run.out.rfind("length=2")) << "exactly one show line: " << c.badLine;
+        EXPECT_NE(run.out.find("length=2"), std::string::npos) << c.badLine;
+        EXPECT_NE(run.err.find("line 4"), std::string::npos) << c.badLine << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(ReplayTool, ProgramNameIsRequired)
+{
+    for (const char* arguments : {"", "noise", "rustle pulsar"}) {
+        const ReplayRun run = Replay(arguments, "show\n");
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_NE(run.err.find("usage"), std::string::npos) << arguments;
+    }
+}
+
+TEST(ReplayTool, KeysWithoutANoteAreButtonsThatDoNothing)
+{
+    const ReplayRun run = Replay("twinwave", "click 1004\nclick 1061\nclick 1083\nclick 1081\nshow\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "region=0 count=0 budget=26 durations=2,4,6,8,12,18,24,36 total=0 length=0 output=\n");
+}
+
+// The samples the README's first command plays.
+TEST(ReplayTool, SamplesPlayTheWorkedExamples)
+{
+    auto play = [](const std::string& program) {
+        return Replay(program, Slurp(std::string(SAMPLES_DIR) + "/" + program + ".txt"));
+    };
+    const ReplayRun rustle = play("rustle"), pulsar = play("pulsar"), twinwave = play("twinwave");
+    EXPECT_EQ(rustle.status + pulsar.status + twinwave.status, 0) << rustle.err << pulsar.err << twinwave.err;
+    EXPECT_NE(rustle.out.find("count=4 budget=9 durations=3,6,9,12,18,27,36,54 total=69 length=3 output=5004F100\n"), std::string::npos);
+    EXPECT_NE(pulsar.out.find("total=87 length=7 output=14D505\n"), std::string::npos);
+    EXPECT_NE(twinwave.out.find("count=8 budget=26 durations=2,4,6,8,12,18,24,36 total=20 length=3 output=8114188704008714\n"),
+              std::string::npos);
+}
