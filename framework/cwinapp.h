@@ -1,0 +1,49 @@
+#pragma once
+
+#include "framework/cwnd.h"
+
+#include <string>
+
+// The application: one global object of a class derived from this one. Its InitInstance
+// runs the program; the framework's entry point calls it once.
+class CWinApp : public CCmdTarget {
+public:
+    // `appName` nullptr: the name is taken from the executable's file name.
+    explicit CWinApp(const char* appName = nullptr);
+    ~CWinApp() override;
+
+    // The program's start; FALSE ends the program without running a message loop.
+    virtual BOOL InitInstance();
+    // The message loop, run when InitInstance returns TRUE; returns the exit status.
+    virtual int Run();
+    // The clean-up; returns the exit status.
+    virtual int ExitInstance();
+
+    // Asks for the raised control look. Every control already has it: nothing changes.
+    BOOL Enable3dControls();
+    // The icon of icon resource `id` at the standard icon size; nullptr when there is none.
+    HICON LoadIcon(int id) const;
+    // The framework's help command. No help file belongs to the programs: it does nothing.
+    void OnHelp();
+
+    CWnd* m_pMainWnd = nullptr;
+    const char* m_pszAppName;
+
+private:
+    friend int AfxWinMain(int argc, char* argv[]);
+    void NameAfterExecutable(const char* executablePath);
+
+    CWinApp* previous_;  // the application object constructed before this one, if any
+    std::string appName_;
+};
+
+// The application object; nullptr when there is none.
+CWinApp* AfxGetApp();
+
+// The framework's entry point: starts the toolkit (the command line is not passed on),
+// calls InitInstance once and, when it returns FALSE, runs the clean-up and returns its
+// status (0) without serving any messages.
+int AfxWinMain(int argc, char* argv[]);
+
+// Shows `text` in a modal message box over the application's active window.
+int AfxMessageBox(const char* text);

@@ -1,0 +1,161 @@
+#include "framework/detail/control_factory.h"
+
+#include "framework/detail/qt_text.h"
+#include "framework/window_styles.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace detail {
+
+namespace {
+
+bool Has(std::uint32_t style, std::uint32_t bits)
+{
+    return (style & bits) == bits;
+}
+
+QString CaptionOf(const DialogItemTemplate& item)
+{
+    return ToQString(item.caption != nullptr ? item.caption : "");
+}
+
+Qt::Alignment EditAlignment(const DialogItemTemplate& item)
+{
+    if (Has(item.exStyle, WS_EX_RIGHT) || Has(item.style, ES_RIGHT))
+        return Qt::AlignRight | Qt::AlignVCenter;
+    if (Has(item.style, ES_CENTER))
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* parent)
+{
+    auto* edit = new QLineEdit(CaptionOf(item), parent);
+    edit->setReadOnly(Has(item.style, ES_READONLY));
+    edit->setAlignment(EditAlignment(item));
+    edit->setFrame(Has(item.style, WS_BORDER));
+    return edit;
+}
+
+QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
+{
+    auto* edit = new QPlainTextEdit(CaptionOf(item), parent);
+    const bool readOnly = Has(item.style, ES_READONLY);
+    edit->setReadOnly(readOnly);
+    // Without horizontal scrolling the text wraps, at any character: the programs' text
+    // has no spaces to break at.
+    if (Has(item.style, ES_AUTOHSCROLL) || Has(item.style, WS_HSCROLL)) {
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    } else {
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setWordWrapMode(QTextOption::WrapAnywhere);
+    }
+    edit->setVerticalScrollBarPolicy(Has(item.style, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                                  : Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(Has(item.style, WS_HSCROLL) ? Qt::ScrollBarAsNeeded
+                                                                    : Qt::ScrollBarAlwaysOff);
+    edit->setFrameShape(Has(item.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    // Tab moves on to the next control, as in every dialog.
+    edit->setTabChangesFocus(true);
+    if (readOnly) {
+        // Selecting and copying need keyboard selection too (Ctrl+A, Ctrl+C).
+        edit->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    }
+    return edit;
+}
+
+QWidget* CreateComboBox(const DialogItemTemplate& item, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    if ((item.style & CBS_TYPEMASK) == CBS_DROPDOWN) {
+        // The text field takes any text, but typing never picks or adds an item.
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        // The combo box would pick the item whose text was typed when the field is left
+        // or Return is pressed in it.
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
+    }
+    return combo;
+}
+
+QWidget* CreateStatic(const DialogItemTemplate& item, QWidget* parent)
+{
+    auto* label = new QLabel(CaptionOf(item), parent);
+    switch (item.style & SS_TYPEMASK) {
+    case SS_CENTER: label->setAlignment(Qt::AlignHCenter | Qt::AlignTop); break;
+    case SS_RIGHT: label->setAlignment(Qt::AlignRight | Qt::AlignTop); break;
+    default: label->setAlignment(Qt::AlignLeft | Qt::AlignTop); break;
+    }
+    label->setWordWrap(true);
+    return label;
+}
+
+QWidget* CreatePushButton(const DialogItemTemplate& item, QWidget* parent)
+{
+    auto* button = new QPushButton(CaptionOf(item), parent);
+    // The dialog decides what Enter does; no button is clicked by it behind its back.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QWidget* CreateWidget(const DialogItemTemplate& item, ControlKind kind, QWidget* parent)
+{
+    switch (kind) {
+    case ControlKind::PushButton: return CreatePushButton(item, parent);
+    case ControlKind::RadioButton: return new QRadioButton(CaptionOf(item), parent);
+    case ControlKind::Edit: return CreateEdit(item, parent);
+    case ControlKind::MultiLineEdit: return CreateMultiLineEdit(item, parent);
+    case ControlKind::ComboBox: return CreateComboBox(item, parent);
+    case ControlKind::Static: return CreateStatic(item, parent);
+    }
+    return nullptr;
+}
+
+Qt::FocusPolicy FocusPolicyOf(const DialogItemTemplate& item, ControlKind kind)
+{
+    if (kind == ControlKind::Static)
+        return Qt::NoFocus;
+    return Has(item.style, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+// The template height of a combo box includes its dropped list: the closed box is as
+// high as its font makes it, and the rest of the height holds the list's rows.
+void PlaceComboBox(QComboBox& combo, const CRect& rect)
+{
+    const int closedHeight = combo.sizeHint().height();
+    combo.setGeometry(rect.left, rect.top, rect.Width(), closedHeight);
+    combo.addItem(QStringLiteral("Ag"));
+    const int rowHeight = std::max(1, combo.view()->sizeHintForRow(0));
+    combo.clear();
+    combo.setMaxVisibleItems(std::max(1, (rect.Height() - closedHeight) / rowHeight));
+}
+
+}  // namespace
+
+QWidget* CreateControl(const DialogItemTemplate& item, ControlKind kind, QWidget* parent,
+                       DialogBaseUnits baseUnits)
+{
+    QWidget* widget = CreateWidget(item, kind, parent);
+    widget->setFocusPolicy(FocusPolicyOf(item, kind));
+    widget->setEnabled(!Has(item.style, WS_DISABLED));
+    const CRect rect = DialogRectToPixels(item.rect, baseUnits);
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        PlaceComboBox(*combo, rect);
+    else
+        widget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    widget->setVisible(Has(item.style, WS_VISIBLE));
+    return widget;
+}
+
+}  // namespace detail

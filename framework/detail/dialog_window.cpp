@@ -1,0 +1,245 @@
+#include "framework/detail/dialog_window.h"
+
+#include "framework/cdialog.h"
+#include "framework/detail/control_factory.h"
+#include "framework/detail/dialog_font.h"
+#include "framework/detail/icon_object.h"
+#include "framework/detail/qt_text.h"
+#include "framework/win_constants.h"
+#include "framework/window_styles.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+namespace detail {
+
+namespace {
+
+Qt::WindowFlags WindowFlagsOf(std::uint32_t style)
+{
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+    if ((style & WS_CAPTION) == WS_CAPTION)
+        flags |= Qt::WindowTitleHint;
+    if ((style & WS_SYSMENU) != 0) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if ((style & WS_MINIMIZEBOX) != 0)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if ((style & WS_MAXIMIZEBOX) != 0)
+            flags |= Qt::WindowMaximizeButtonHint;
+    }
+    return flags;
+}
+
+bool IsEnterKey(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool IsUnmodified(const QKeyEvent& event)
+{
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent, WindowFlagsOf(dialogTemplate.style)), owner_(owner)
+{
+    setWindowTitle(ToQString(dialogTemplate.title != nullptr ? dialogTemplate.title : ""));
+    setFont(MakeDialogFont(dialogTemplate.font));
+    baseUnits_ = BaseUnitsOf(font());
+    // The client area is exactly the template's size, and stays so.
+    const CRect client = DialogRectToPixels({0, 0, dialogTemplate.rect.cx, dialogTemplate.rect.cy}, baseUnits_);
+    setFixedSize(client.Width(), client.Height());
+}
+
+std::unique_ptr<DialogWindow> DialogWindow::Create(CDialog& owner, const DialogTemplate& dialogTemplate,
+                                                   QWidget* parent)
+{
+    std::unique_ptr<DialogWindow> window(new DialogWindow(owner, dialogTemplate, parent));
+    if (!window->BuildControls(dialogTemplate))
+        return nullptr;
+    return window;
+}
+
+bool DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
+{
+    for (const DialogItemTemplate& item : dialogTemplate.items) {
+        const std::optional<ControlKind> kind = KindOf(item);
+        if (!kind)
+            return false;
+        controls_.push_back({&item, *kind, CreateControl(item, *kind, this, baseUnits_)});
+    }
+    QWidget* previous = nullptr;
+    for (const DialogControl& control : controls_) {
+        if (previous != nullptr)
+            setTabOrder(previous, control.widget);
+        previous = control.widget;
+        control.widget->installEventFilter(this);
+        if (auto* combo = qobject_cast<QComboBox*>(control.widget); combo && combo->lineEdit())
+            combo->lineEdit()->installEventFilter(this);
+        ConnectNotifications(control);
+    }
+    GroupRadioButtons();
+    return true;
+}
+
+// Radio buttons form one group from a control with WS_GROUP up to the next one; within a
+// group checking one clears the others.
+void DialogWindow::GroupRadioButtons()
+{
+    QButtonGroup* group = nullptr;
+    for (const DialogControl& control : controls_) {
+        if ((control.item->style & WS_GROUP) != 0)
+            group = nullptr;
+        if (control.kind != ControlKind::RadioButton)
+            continue;
+        if (group == nullptr)
+            group = new QButtonGroup(this);
+        group->addButton(static_cast<QAbstractButton*>(control.widget));
+    }
+}
+
+void DialogWindow::ConnectNotifications(const DialogControl& control)
+{
+    const int id = control.item->id;
+    if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {
+        connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id, BN_CLICKED); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(control.widget)) {
+        // Only a choice the user made, and only one that leaves an item selected.
+        connect(combo, &QComboBox::activated, this, [this, id](int index) {
+            if (index >= 0)
+                Notify(id, CBN_SELCHANGE);
+        });
+    }
+}
+
+void DialogWindow::Notify(int id, int code)
+{
+    ::SendMessage(this, WM_COMMAND, MAKEWPARAM(id, code));
+}
+
+DialogWindow* DialogWindow::Of(HWND window)
+{
+    return dynamic_cast<DialogWindow*>(window);
+}
+
+const DialogControl* DialogWindow::ControlOf(const QWidget* widget)
+{
+    for (const QWidget* ancestor = widget; ancestor != nullptr; ancestor = ancestor->parentWidget()) {
+        const DialogWindow* dialog = Of(ancestor->parentWidget());
+        if (dialog == nullptr)
+            continue;
+        for (const DialogControl& control : dialog->controls_) {
+            if (control.widget == ancestor)
+                return &control;
+        }
+        return nullptr;
+    }
+    return nullptr;
+}
+
+const DialogControl* DialogWindow::FindControl(int id) const
+{
+    for (const DialogControl& control : controls_) {
+        if (control.item->id == id)
+            return &control;
+    }
+    return nullptr;
+}
+
+void DialogWindow::FocusFirstTabStop()
+{
+    for (const DialogControl& control : controls_) {
+        const std::uint32_t style = control.item->style;
+        if ((style & WS_TABSTOP) != 0 && (style & WS_VISIBLE) != 0 && control.widget->isEnabled()) {
+            control.widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+HICON DialogWindow::SetIcon(HICON icon, bool big)
+{
+    HICON& slot = big ? bigIcon_ : smallIcon_;
+    const HICON previous = slot;
+    slot = icon;
+    QIcon windowIcon;
+    if (bigIcon_ != nullptr)
+        windowIcon.addPixmap(QPixmap::fromImage(bigIcon_->standard));
+    if (smallIcon_ != nullptr)
+        windowIcon.addPixmap(QPixmap::fromImage(smallIcon_->small));
+    setWindowIcon(windowIcon);
+    return previous;
+}
+
+bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl)
+{
+    if (event->key() == Qt::Key_Escape && IsUnmodified(*event)) {
+        Notify(IDCANCEL, BN_CLICKED);
+        return true;
+    }
+    if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
+        close();  // the system menu's Close
+        return true;
+    }
+    if (event->key() == Qt::Key_F1 && IsUnmodified(*event)) {
+        Notify(ID_HELP, BN_CLICKED);
+        return true;
+    }
+    if (!IsEnterKey(*event) || !IsUnmodified(*event))
+        return false;
+    if (focusControl != nullptr && focusControl->kind == ControlKind::PushButton) {
+        static_cast<QAbstractButton*>(focusControl->widget)->click();
+        return true;
+    }
+    if (focusControl != nullptr && focusControl->kind == ControlKind::MultiLineEdit &&
+        (focusControl->item->style & ES_WANTRETURN) != 0) {
+        // The box takes Return as text; a read-only one does nothing with it.
+        return static_cast<QPlainTextEdit*>(focusControl->widget)->isReadOnly();
+    }
+    Notify(IDOK, BN_CLICKED);
+    return true;
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        if (const DialogControl* control = ControlOf(qobject_cast<QWidget*>(watched)))
+            return HandleDialogKey(static_cast<QKeyEvent*>(event), control);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleDialogKey(event, nullptr))
+        QDialog::keyPressEvent(event);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event)
+{
+    // The close box asks; the dialog's own handling decides whether it ends.
+    event->ignore();
+    ::SendMessage(this, WM_CLOSE);
+}
+
+void DialogWindow::reject()
+{
+    Notify(IDCANCEL, BN_CLICKED);
+}
+
+void DialogWindow::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    ::SendMessage(this, WM_PAINT);
+}
+
+}  // namespace detail

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "framework/detail/dialog_control.h"
+#include "framework/dialog_units.h"
+#include "framework/win_types.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <span>
+#include <vector>
+
+class CDialog;
+class QKeyEvent;
+
+namespace detail {
+
+// The window of a CDialog: its controls built from the template, the dialog keyboard
+// interface, and the messages it hands to its CDialog (commands, notifications, painting,
+// closing).
+class DialogWindow final : public QDialog {
+public:
+    // nullptr when the template asks for a control the framework cannot build.
+    static std::unique_ptr<DialogWindow> Create(CDialog& owner, const DialogTemplate& dialogTemplate,
+                                                QWidget* parent);
+
+    // The dialog window `window` is, or nullptr.
+    static DialogWindow* Of(HWND window);
+    // The control `widget` is or belongs to (the text field of a combo box), in the dialog
+    // that holds it; nullptr for any other widget.
+    static const DialogControl* ControlOf(const QWidget* widget);
+
+    CDialog& Owner() const { return owner_; }
+    std::span<const DialogControl> Controls() const { return controls_; }
+    const DialogControl* FindControl(int id) const;
+    DialogBaseUnits BaseUnits() const { return baseUnits_; }
+
+    void FocusFirstTabStop();
+    // Sets the big or the small window icon; returns the one it replaces.
+    HICON SetIcon(HICON icon, bool big);
+
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent);
+
+    bool BuildControls(const DialogTemplate& dialogTemplate);
+    void GroupRadioButtons();
+    void ConnectNotifications(const DialogControl& control);
+    // The keys the dialog itself answers; true when `event` was one of them.
+    bool HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl);
+    void Notify(int id, int code);
+
+    CDialog& owner_;
+    DialogBaseUnits baseUnits_;
+    std::vector<DialogControl> controls_;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+};
+
+}  // namespace detail

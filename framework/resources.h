@@ -1,0 +1,45 @@
+#pragma once
+
+#include "framework/dialog_template.h"
+#include "framework/version_info.h"
+
+#include <span>
+
+// What a program links into itself as resources: dialog templates, their initialisation
+// data, icons and the version information, each found by its id.
+
+struct DialogResource {
+    int id;
+    const DialogTemplate* dialog;
+};
+
+struct DialogInitResource {
+    int id;
+    std::span<const DialogInitRecord> records;
+};
+
+// One image of an icon as XPM text: a header line "<width> <height> <colours> 1", the
+// colour lines, then one line per row of pixels.
+struct IconImage {
+    std::span<const char* const> xpm;
+};
+
+struct IconResource {
+    int id;
+    std::span<const IconImage> images;  // e.g. 32 x 32 and 16 x 16
+};
+
+struct ResourceTable {
+    std::span<const DialogResource> dialogs;
+    std::span<const DialogInitResource> dialogInits;
+    std::span<const IconResource> icons;
+    const VersionInfo* version;  // resource 1
+};
+
+// The executable's resources, as its resource section would be: every program (and every
+// test executable) defines this table exactly once.
+extern const ResourceTable kModuleResources;
+
+const DialogTemplate* AfxFindDialogTemplate(int id);
+std::span<const DialogInitRecord> AfxFindDialogInit(int id);  // empty when there is none
+const IconResource* AfxFindIcon(int id);

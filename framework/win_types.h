@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+
+// The basic types of the window system the framework presents. Window and paint-context
+// handles are the toolkit objects behind them; code outside the framework only passes
+// them around.
+class QWidget;
+class QPainter;
+struct IconObject;
+
+using BOOL = int;
+inline constexpr BOOL TRUE = 1;
+inline constexpr BOOL FALSE = 0;
+
+using UINT = unsigned int;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using COLORREF = std::uint32_t;
+
+using HWND = QWidget*;
+using HDC = QPainter*;
+using HICON = const IconObject*;
+using HCURSOR = HICON;
+
+constexpr COLORREF RGB(int red, int green, int blue)
+{
+    return static_cast<COLORREF>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
+}
+
+constexpr WPARAM MAKEWPARAM(int low, int high)
+{
+    return static_cast<WPARAM>((static_cast<unsigned>(low) & 0xFFFFu) |
+                               (static_cast<unsigned>(high) & 0xFFFFu) << 16);
+}
+
+constexpr int LOWORD(WPARAM value) { return static_cast<int>(value & 0xFFFFu); }
+constexpr int HIWORD(WPARAM value) { return static_cast<int>((value >> 16) & 0xFFFFu); }
+
+struct POINT {
+    int x = 0;
+    int y = 0;
+};
+
+struct RECT {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+using LPRECT = RECT*;
+
+class CPoint : public POINT {
+public:
+    constexpr CPoint() = default;
+    constexpr CPoint(int initX, int initY) : POINT{initX, initY} {}
+    constexpr bool operator==(const CPoint& other) const { return x == other.x && y == other.y; }
+};
+
+class CSize {
+public:
+    int cx = 0;
+    int cy = 0;
+    constexpr bool operator==(const CSize&) const = default;
+};
+
+class CRect : public RECT {
+public:
+    constexpr CRect() = default;
+    constexpr CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+    constexpr int Width() const { return right - left; }
+    constexpr int Height() const { return bottom - top; }
+    constexpr bool operator==(const CRect& other) const
+    {
+        return left == other.left && top == other.top && right == other.right &&
+               bottom == other.bottom;
+    }
+};

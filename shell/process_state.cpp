@@ -1,0 +1,7 @@
+#include "shell/process_state.h"
+
+ComposerState& ProcessComposerState()
+{
+    static ComposerState state;
+    return state;
+}

@@ -1,0 +1,77 @@
+#include "tests/framework/widget_driver.h"
+
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+
+bool HasFocus(const CWnd& dialog, int id)
+{
+    return QApplication::focusWidget() != nullptr && QApplication::focusWidget() == dialog.GetDlgItem(id);
+}
+
+namespace {
+
+// Makes `window` the active window, as the user's click on it would.
+bool Activate(QWidget* window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+}  // namespace
+
+void FocusControl(const CWnd& dialog, int id)
+{
+    QWidget* control = dialog.GetDlgItem(id);
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(Activate(control->window()));
+    control->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(HasFocus(dialog, id));
+}
+
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* target = QApplication::focusWidget();
+    if (QWidget* popup = QApplication::activePopupWidget())
+        target = popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+}
+
+bool ShowActive(CDialog& dialog)
+{
+    return dialog.Create() && Activate(dialog.GetSafeHwnd());
+}
+
+void ClickControl(const CWnd& dialog, int id)
+{
+    QWidget* control = dialog.GetDlgItem(id);
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(Activate(control->window()));
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+void WhenModalDialogIsActive(std::function<void(QWidget* dialog)> action)
+{
+    QTimer::singleShot(0, [action = std::move(action)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(Activate(dialog));
+        action(dialog);
+    });
+}
+
+void CloseNextMessageBox(QString* text)
+{
+    QTimer::singleShot(0, [text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        *text = box->text();
+        box->accept();
+    });
+}

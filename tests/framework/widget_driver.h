@@ -1,0 +1,41 @@
+#pragma once
+
+#include "framework/cdialog.h"
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+#include <Qt>
+
+#include <functional>
+
+// Drives dialogs through their real widgets with real input events.
+
+// The control `id` of `dialog` as a toolkit widget of type Widget, or nullptr.
+template <class Widget>
+Widget* ControlWidget(const CWnd& dialog, int id)
+{
+    return qobject_cast<Widget*>(dialog.GetDlgItem(id));
+}
+
+// Creates `dialog` modeless and waits until its window is active, so keys reach it.
+// Returns whether it did.
+bool ShowActive(CDialog& dialog);
+
+// Whether control `id` of `dialog` has the keyboard focus.
+bool HasFocus(const CWnd& dialog, int id);
+
+// Gives control `id` the focus, as the user would by clicking on it or tabbing to it.
+void FocusControl(const CWnd& dialog, int id);
+
+// Presses and releases `key` where the keyboard focus is (in an open popup, its list).
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Clicks the middle of control `id` with the left mouse button.
+void ClickControl(const CWnd& dialog, int id);
+
+// Runs `action` once the modal dialog about to run is shown and active.
+void WhenModalDialogIsActive(std::function<void(QWidget* dialog)> action);
+
+// Arranges for the next modal message box to be read into `text` and closed.
+void CloseNextMessageBox(QString* text);
