@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev libqt6test6 fonts-ipafont-gothic xvfb xdotool xclip)
+packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev libqt6test6 fonts-ipafont-gothic xvfb x11-utils xdotool xclip)
 
 install_missing() {
     local missing=()

@@ -1,0 +1,5 @@
+// The square-wave-1 composer: one application object that runs its dialog once.
+#include "pulsar/composer_dlg.h"
+#include "shell/composer_app.h"
+
+CComposerApp<pulsar::CComposerDlg> theApp;

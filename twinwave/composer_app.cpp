@@ -1,0 +1,5 @@
+// The square-wave-2 and triangle composer: one application object that runs its dialog once.
+#include "twinwave/composer_dlg.h"
+#include "shell/composer_app.h"
+
+CComposerApp<twinwave::CComposerDlg> theApp;
