@@ -2,6 +2,7 @@
 # Sets up a Debian 12 machine for the composers and builds them.
 #   scripts/dev.sh run [rustle|pulsar|twinwave]   install what is missing, build, start a program
 #   scripts/dev.sh test                           install what is missing, build, run every test
+#   scripts/dev.sh screenshots                    remake docs/*.png from the running programs
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,13 +31,21 @@ run)
     install_missing
     build
     program="${2:-pulsar}"
-    echo "composer-replay $program < replay/samples/$program.txt"
-    build/default/replay/composer-replay "$program" < "replay/samples/$program.txt"
+    case $program in
+    rustle | pulsar | twinwave) exec "build/default/$program/$program" ;;
+    *) echo "no program '$program': rustle, pulsar or twinwave" >&2; exit 2 ;;
+    esac
     ;;
 test)
     install_missing
     build
     ctest --preset default
+    ;;
+screenshots)
+    packages+=(scrot)
+    install_missing
+    build
+    SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.'
     ;;
 *)
     echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | scripts/dev.sh test" >&2

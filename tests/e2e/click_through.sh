@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs a built composer under a real X server and uses it as a person would: real pointer
+# clicks and key presses, the output copied through the clipboard, Escape to close.
+#   click_through.sh EXE TITLE WIDTH_DU HEIGHT_DU EXPECTED ACTION...
+# An ACTION is "click:X,Y,W,H" (a control's rectangle in dialog units; its centre is
+# clicked), "key:NAME" (an xdotool key name) or "output:X,Y,W,H" (the output box, which is
+# clicked, selected and copied after the other actions). The run passes when the clipboard
+# holds EXPECTED and the program ends with status 0 after Escape.
+# With SCREENSHOT_DIR set, the dialog is also saved there as <program>.png before Escape.
+set -euo pipefail
+
+exe=$1 title=$2 width_du=$3 height_du=$4 expected=$5
+shift 5
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() { kill "$xvfb" 2>/dev/null || true; [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true; }
+trap cleanup EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$exe" &
+app=$!
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --name "^$(printf '%s' "$title" | sed 's/[][()&.*^$]/\\&/g')\$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "no window titled '$title'" >&2; exit 1; }
+sleep 0.5
+
+# The client area is the template's size in pixels, so it gives the dialog's base units.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+click_du() {  # x y w h in dialog units
+    local cx=$(( ($1 * 2 + $3) * WIDTH / (2 * width_du) ))
+    local cy=$(( ($2 * 2 + $4) * HEIGHT / (2 * height_du) ))
+    xdotool mousemove --window "$window" "$cx" "$cy" click 1
+    sleep 0.05
+}
+
+output_rect=""
+for action in "$@"; do
+    case $action in
+    click:*) IFS=, read -r x y w h <<<"${action#click:}"; click_du "$x" "$y" "$w" "$h" ;;
+    key:*) xdotool key "${action#key:}"; sleep 0.05 ;;
+    output:*) output_rect=${action#output:} ;;
+    *) echo "unknown action $action" >&2; exit 1 ;;
+    esac
+done
+
+IFS=, read -r x y w h <<<"$output_rect"
+click_du "$x" "$y" "$w" "$h"
+xdotool key ctrl+a ctrl+c
+sleep 0.3
+copied=$(xclip -o -selection clipboard)
+if [ -n "${SCREENSHOT_DIR:-}" ]; then
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$(basename "$exe").png"
+fi
+xdotool key Escape
+
+status=0
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+wait "$app" || status=$?
+app=""
+if [ "$copied" != "$expected" ]; then
+    echo "copied '$copied', expected '$expected'" >&2
+    exit 1
+fi
+[ "$status" -eq 0 ] || { echo "exit status $status" >&2; exit 1; }
+echo "copied $copied; exit status 0"
