@@ -1,12 +1,9 @@
 // The square-wave-1 composer's resources: dialog 102 with its region list's
 // initialisation data, icon 128 and the version information.
-#include "framework/resources.h"
 #include "pulsar/ids.h"
 #include "pulsar/square1_channel.h"
 #include "shell/composer_resources.h"
 #include "shell/composer_template.h"
-
-#include <array>
 
 namespace pulsar {
 namespace {
@@ -76,17 +73,10 @@ constexpr DialogItemTemplate kControls[] = {
 
 constexpr DialogTemplate kDialog{
     "Orvo (Square Wave 1)", {0, 0, 191, 127}, kComposerDialogStyle, kComposerDialogExStyle, kComposerFont, kControls};
-constexpr DialogResource kDialogs[] = {{IDD_COMPOSER, &kDialog}};
-
-const std::array kRegionListInit = RegionListInit(IDC_REGION, kRegions);
-const DialogInitResource kDialogInits[] = {{IDD_COMPOSER, kRegionListInit}};
-
-constexpr IconImage kIconImages[] = {{pulsar_icon_32}, {pulsar_icon_16}};
-constexpr IconResource kIcons[] = {{IDI_COMPOSER, kIconImages}};
-
-constexpr VersionInfo kVersion = ComposerVersionInfo("pulsar");
+const ComposerResources kResources({IDD_COMPOSER, IDC_REGION, IDI_COMPOSER}, kDialog, kRegions,
+                                   pulsar_icon_32, pulsar_icon_16, "pulsar");
 
 }  // namespace
 }  // namespace pulsar
 
-const ResourceTable kModuleResources{pulsar::kDialogs, pulsar::kDialogInits, pulsar::kIcons, &pulsar::kVersion};
+const ResourceTable kModuleResources = pulsar::kResources.Table();

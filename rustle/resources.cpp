@@ -1,12 +1,9 @@
 // The noise composer's resources: dialog 102 with its region list's initialisation data,
 // icon 128 and the version information.
-#include "framework/resources.h"
 #include "rustle/ids.h"
 #include "rustle/noise_channel.h"
 #include "shell/composer_resources.h"
 #include "shell/composer_template.h"
-
-#include <array>
 
 namespace rustle {
 namespace {
@@ -46,17 +43,10 @@ constexpr DialogItemTemplate kControls[] = {
 
 constexpr DialogTemplate kDialog{
     "Orvo (Noise)", {0, 0, 129, 103}, kComposerDialogStyle, kComposerDialogExStyle, kComposerFont, kControls};
-constexpr DialogResource kDialogs[] = {{IDD_COMPOSER, &kDialog}};
-
-const std::array kRegionListInit = RegionListInit(IDC_REGION, kRegions);
-const DialogInitResource kDialogInits[] = {{IDD_COMPOSER, kRegionListInit}};
-
-constexpr IconImage kIconImages[] = {{rustle_icon_32}, {rustle_icon_16}};
-constexpr IconResource kIcons[] = {{IDI_COMPOSER, kIconImages}};
-
-constexpr VersionInfo kVersion = ComposerVersionInfo("rustle");
+const ComposerResources kResources({IDD_COMPOSER, IDC_REGION, IDI_COMPOSER}, kDialog, kRegions,
+                                   rustle_icon_32, rustle_icon_16, "rustle");
 
 }  // namespace
 }  // namespace rustle
 
-const ResourceTable kModuleResources{rustle::kDialogs, rustle::kDialogInits, rustle::kIcons, &rustle::kVersion};
+const ResourceTable kModuleResources = rustle::kResources.Table();

@@ -2,11 +2,13 @@
 
 #include "core/region_catalogue.h"
 #include "framework/dialog_template.h"
+#include "framework/resources.h"
 #include "framework/version_info.h"
 #include "shell/version_numbers.h"
 
 #include <array>
 #include <cstddef>
+#include <span>
 
 // Pieces of the resources every composer program links in.
 
@@ -43,3 +45,37 @@ constexpr VersionInfo ComposerVersionInfo(const char* name)
     };
     return info;
 }
+
+// Everything a composer program links in as resources, gathered from its own pieces: the
+// dialog template, the region list's labels, the icon's two images and the program's name.
+// Defined once per program as a static object; Table() is the program's kModuleResources.
+template <std::size_t Regions>
+class ComposerResources {
+public:
+    struct Ids {
+        int dialog;      // the template and its initialisation data
+        int regionList;  // the control the labels go to
+        int icon;
+    };
+
+    ComposerResources(Ids ids, const DialogTemplate& dialog, const std::array<RegionEntry, Regions>& regions,
+                      std::span<const char* const> icon32, std::span<const char* const> icon16, const char* name)
+        : dialogs_{{{ids.dialog, &dialog}}},
+          regionListInit_(RegionListInit(ids.regionList, regions)),
+          dialogInits_{{{ids.dialog, regionListInit_}}},
+          iconImages_{{{icon32}, {icon16}}},
+          icons_{{{ids.icon, iconImages_}}},
+          version_(ComposerVersionInfo(name))
+    {
+    }
+
+    ResourceTable Table() const { return {dialogs_, dialogInits_, icons_, &version_}; }
+
+private:
+    std::array<DialogResource, 1> dialogs_;
+    std::array<DialogInitRecord, Regions> regionListInit_;
+    std::array<DialogInitResource, 1> dialogInits_;
+    std::array<IconImage, 2> iconImages_;
+    std::array<IconResource, 1> icons_;
+    VersionInfo version_;
+};

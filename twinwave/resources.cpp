@@ -1,12 +1,9 @@
 // The square-wave-2 and triangle composer's resources: dialog 102 with its region list's
 // initialisation data, icon 128 and the version information.
-#include "framework/resources.h"
 #include "twinwave/ids.h"
 #include "twinwave/square2_triangle.h"
 #include "shell/composer_resources.h"
 #include "shell/composer_template.h"
-
-#include <array>
 
 namespace twinwave {
 namespace {
@@ -103,17 +100,10 @@ constexpr DialogItemTemplate kControls[] = {
 
 constexpr DialogTemplate kDialog{
     "Orvo (Square Wave 2 & Triangle Wave)", {0, 0, 333, 109}, kComposerDialogStyle, kComposerDialogExStyle, kComposerFont, kControls};
-constexpr DialogResource kDialogs[] = {{IDD_COMPOSER, &kDialog}};
-
-const std::array kRegionListInit = RegionListInit(IDC_REGION, kRegions);
-const DialogInitResource kDialogInits[] = {{IDD_COMPOSER, kRegionListInit}};
-
-constexpr IconImage kIconImages[] = {{twinwave_icon_32}, {twinwave_icon_16}};
-constexpr IconResource kIcons[] = {{IDI_COMPOSER, kIconImages}};
-
-constexpr VersionInfo kVersion = ComposerVersionInfo("twinwave");
+const ComposerResources kResources({IDD_COMPOSER, IDC_REGION, IDI_COMPOSER}, kDialog, kRegions,
+                                   twinwave_icon_32, twinwave_icon_16, "twinwave");
 
 }  // namespace
 }  // namespace twinwave
 
-const ResourceTable kModuleResources{twinwave::kDialogs, twinwave::kDialogInits, twinwave::kIcons, &twinwave::kVersion};
+const ResourceTable kModuleResources = twinwave::kResources.Table();

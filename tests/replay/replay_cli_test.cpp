@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,8 +28,10 @@ std::string Slurp(const std::string& path)
 
 ReplayRun Replay(const std::string& arguments, const std::string& script)
 {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "replay_in.txt", out = dir + "replay_out.txt", err = dir + "replay_err.txt";
+    // CTest runs tests side by side: each run has files of its own.
+    const std::string stem = ::testing::TempDir() + "replay_" + std::to_string(getpid()) + "_"
+                             + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
     std::ofstream(in) << script;
     const std::string command = std::string(REPLAY_EXE) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
