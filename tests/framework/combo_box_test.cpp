@@ -14,7 +14,7 @@ namespace {
 
 class ComboBoxes : public ShownTestDialog {
 protected:
-    std::vector<std::string> Items(CComboBox& combo) const
+    std::vector<std::string> Items(const CComboBox& combo) const
     {
         std::vector<std::string> items;
         for (int i = 0; i < combo.GetCount(); ++i) {

@@ -1,6 +1,6 @@
 #include "shell/composer_app.h"
 #include "tests/framework/test_composer_dialog.h"
-#include "tests/framework/widget_driver.h"
+#include "tests/support/widget_driver.h"
 
 #include <QTest>
 

@@ -1,15 +1,12 @@
-#include "replay/composer_driver.h"
 #include "replay/dialog_model.h"
 #include "tests/framework/test_composer_dialog.h"
-#include "tests/framework/widget_driver.h"
+#include "tests/support/composer_dialog_driver.h"
+#include "tests/support/widget_driver.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QIcon>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QTest>
+
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -17,64 +14,21 @@ using namespace rustle;
 
 namespace {
 
-// The composer dialog, driven as the user drives it: picks from the open region list,
-// clicks on radio buttons and push buttons; what it shows is read off the widgets.
-class ComposerDialogShell : public testing::Test, public ComposerDriver {
+// The composer dialog on the noise voice, shown and active; the driver works it as the
+// user does and reads back what it shows.
+class ComposerDialogShell : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(ShowActive(dialog)); }
 
-    int RegionCount() const override { return static_cast<int>(kRegions.size()); }
-
-    void PickRegion(int index) override
-    {
-        FocusControl(dialog, IDC_REGION);
-        PressKey(Qt::Key_F4);
-        QAbstractItemView* view = ControlWidget<QComboBox>(dialog, IDC_REGION)->view();
-        const QRect item = view->visualRect(view->model()->index(index, 0));
-        ASSERT_TRUE(item.isValid());
-        QTest::mouseMove(view->viewport(), item.center());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
-    }
-
-    void CheckLength(int position) override { ClickControl(dialog, IDC_LENSEL0 + position); }
-
-    bool Click(int controlId) override
-    {
-        if (dialog.GetDlgItem(controlId) == nullptr)
-            return false;
-        ClickControl(dialog, controlId);
-        return true;
-    }
-
-    std::string Show() const override
-    {
-        ComposerFields shown;
-        shown.byteCount = Number(IDC_COUNT);
-        shown.byteBudget = Number(IDC_BUDGET);
-        for (std::size_t i = 0; i < shown.durations.size(); ++i)
-            shown.durations[i] = Number(IDC_LEN0 + static_cast<int>(i));
-        shown.durationTotal = Number(IDC_TOTAL);
-        shown.lengthIndex = -1;
-        for (int i = 0; i < 8; ++i) {
-            if (ControlWidget<QRadioButton>(dialog, IDC_LENSEL0 + i)->isChecked())
-                shown.lengthIndex = i;
-        }
-        const QString output = ControlWidget<QPlainTextEdit>(dialog, IDC_OUTPUT)->toPlainText();
-        return FormatShowLine(ControlWidget<QComboBox>(dialog, IDC_REGION)->currentIndex(), shown,
-                              output.toStdString());
-    }
-
-    int Number(int id) const
-    {
-        bool isNumber = false;
-        const int value = ControlWidget<QLineEdit>(dialog, id)->text().toInt(&isNumber);
-        EXPECT_TRUE(isNumber) << "box " << id;
-        return value;
-    }
+    void PickRegion(int index) { driver.PickRegion(index); }
+    void CheckLength(int position) { driver.CheckLength(position); }
+    void Click(int controlId) { ASSERT_TRUE(driver.Click(controlId)); }
+    std::string Show() const { return driver.Show(); }
 
     CWinApp app;  // the dialog loads its icon through the application
     ComposerState state;
     TestComposerDlg dialog{nullptr, state};
+    ComposerDialogDriver driver{dialog, {IDC_REGION, IDC_COUNT, IDC_BUDGET, IDC_LEN0, IDC_TOTAL, IDC_LENSEL0, IDC_OUTPUT}};
 };
 
 TEST_F(ComposerDialogShell, AfterSetUpRegionZeroIsSelectedAndResetWithTheFirstRadioChecked)
@@ -158,11 +112,11 @@ TEST_F(ComposerDialogShell, TheDialogShowsWhatTheWindowlessModelShowsForTheSameA
     };
     int step = 0;
     for (const Action& action : script) {
-        for (ComposerDriver* driver : {static_cast<ComposerDriver*>(this), static_cast<ComposerDriver*>(&model)}) {
+        for (ComposerDriver* each : {static_cast<ComposerDriver*>(&driver), static_cast<ComposerDriver*>(&model)}) {
             switch (action.kind) {
-            case Action::Pick: driver->PickRegion(action.argument); break;
-            case Action::Check: driver->CheckLength(action.argument); break;
-            case Action::Press: driver->Click(action.argument); break;
+            case Action::Pick: each->PickRegion(action.argument); break;
+            case Action::Check: each->CheckLength(action.argument); break;
+            case Action::Press: each->Click(action.argument); break;
             }
         }
         ASSERT_EQ(Show(), model.Show()) << "after step " << step;

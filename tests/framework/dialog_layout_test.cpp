@@ -1,5 +1,5 @@
 #include "tests/framework/test_dialog.h"
-#include "tests/framework/widget_driver.h"
+#include "tests/support/widget_driver.h"
 
 #include <QComboBox>
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/framework/test_dialog.h"
-#include "tests/framework/widget_driver.h"
+#include "tests/support/widget_driver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,8 @@
-#include "tests/framework/widget_driver.h"
+#include "tests/support/widget_driver.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +45,21 @@ void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
     QTest::keyClick(target, key, modifiers);
 }
 
+void TypeText(const QString& text)
+{
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(target, character.toLatin1());
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(character));
+            QApplication::sendEvent(target, &commit);
+        }
+    }
+}
+
 bool ShowActive(CDialog& dialog)
 {
     return dialog.Create() && Activate(dialog.GetSafeHwnd());
@@ -53,6 +71,23 @@ void ClickControl(const CWnd& dialog, int id)
     ASSERT_NE(control, nullptr);
     ASSERT_TRUE(Activate(control->window()));
     QTest::mouseClick(control, Qt::LeftButton);
+}
+
+void PickListItem(const CWnd& dialog, int id, int index)
+{
+    auto* list = qobject_cast<QComboBox*>(dialog.GetDlgItem(id));
+    ASSERT_NE(list, nullptr);
+    FocusControl(dialog, id);
+    PressKey(Qt::Key_F4);
+    ASSERT_TRUE(list->view()->isVisible()) << "the list did not open";
+    QAbstractItemView* view = list->view();
+    const QModelIndex item = view->model()->index(index, 0);
+    ASSERT_TRUE(item.isValid()) << "no item " << index;
+    view->scrollTo(item);
+    const QPoint centre = view->visualRect(item).center();
+    ASSERT_TRUE(view->viewport()->rect().contains(centre));
+    QTest::mouseMove(view->viewport(), centre);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
 }
 
 void WhenModalDialogIsActive(std::function<void(QWidget* dialog)> action)

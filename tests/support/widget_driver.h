@@ -31,8 +31,16 @@ void FocusControl(const CWnd& dialog, int id);
 // Presses and releases `key` where the keyboard focus is (in an open popup, its list).
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// Types `text` into the focused widget: ASCII characters as key presses, anything else as
+// an input method commits it (as Japanese text arrives from the user's input method).
+void TypeText(const QString& text);
+
 // Clicks the middle of control `id` with the left mouse button.
 void ClickControl(const CWnd& dialog, int id);
+
+// Opens the drop-down part of list `id` from the keyboard (F4), scrolls item `index` into
+// view and clicks it, as the user picks an item.
+void PickListItem(const CWnd& dialog, int id, int index);
 
 // Runs `action` once the modal dialog about to run is shown and active.
 void WhenModalDialogIsActive(std::function<void(QWidget* dialog)> action);

@@ -1,0 +1,17 @@
+# Helpers shared by the tests that drive dialogs through their real widgets: the widget
+# driver, the composer dialog as an action script's driver, and a test main that starts
+# the toolkit. Included by every test folder that needs them; defined once.
+include_guard(GLOBAL)
+
+find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
+
+set(_support ${PROJECT_SOURCE_DIR}/tests/support)
+
+add_library(orvo_gui_test_support STATIC ${_support}/widget_driver.cpp ${_support}/composer_dialog_driver.cpp)
+target_link_libraries(orvo_gui_test_support
+  PUBLIC orvo_framework replay_lib Qt6::Widgets Qt6::Test GTest::gtest
+  PRIVATE orvo_warnings)
+
+# main(): the toolkit's application object, then the tests (off-screen unless told).
+add_library(orvo_gui_test_main STATIC ${_support}/gui_test_main.cpp)
+target_link_libraries(orvo_gui_test_main PUBLIC Qt6::Widgets GTest::gtest PRIVATE orvo_warnings)

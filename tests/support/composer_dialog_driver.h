@@ -1,0 +1,42 @@
+#pragma once
+
+#include "framework/cdialog.h"
+#include "replay/composer_driver.h"
+
+#include <string>
+
+// The controls of a composer dialog that an action script reaches or reads.
+struct ComposerControlIds {
+    int region;
+    int count;
+    int budget;
+    int firstDuration;  // + i: the duration of radio position i
+    int total;
+    int firstLength;    // + i: radio position i
+    int output;
+};
+
+// A composer dialog driven as the user drives it: items picked from the open region list,
+// clicks on the radio buttons and push buttons; what it shows is read off the widgets.
+// The dialog must be shown and active (ShowActive).
+class ComposerDialogDriver final : public ComposerDriver {
+public:
+    ComposerDialogDriver(const CDialog& dialog, const ComposerControlIds& ids) : dialog_(dialog), ids_(ids) {}
+
+    int RegionCount() const override;
+    void PickRegion(int index) override;
+    void CheckLength(int position) override;
+    // False, and nothing clicked, when `controlId` is no push button of the dialog.
+    bool Click(int controlId) override;
+    std::string Show() const override;
+
+    // The number box `id` as a number; a failed expectation when it holds anything else.
+    int Number(int id) const;
+    // The radio position checked, -1 when none is.
+    int CheckedLength() const;
+    std::string Output() const;
+
+private:
+    const CDialog& dialog_;
+    ComposerControlIds ids_;
+};
