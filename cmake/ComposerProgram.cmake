@@ -1,13 +1,47 @@
+include(GNUInstallDirs)
+
+# The icon theme's sizes each program installs: its two images' own sizes and whole
+# multiples of them for large and high-resolution screens.
+set(ORVO_ICON_SIZES 16 32 48 64 128)
+
 # orvo_add_composer_program(<name>)
 # Builds the composer program <name> from the files in its folder: <name>_dialog holds the
 # dialog (composer_dlg.cpp) and its resources (resources.cpp), linked in whole as a
 # resource section would be; the executable adds the application object (composer_app.cpp).
 # Tests link <name>_dialog and open the dialog themselves.
+# The program's icon resource is also written out at build time, as PNG images for the
+# desktop's icon theme and as an .ico for the Windows resource script; installing puts the
+# program, those images and its desktop entry (<name>.desktop in its folder) in place.
 function(orvo_add_composer_program name)
   add_library(${name}_dialog OBJECT composer_dlg.cpp resources.cpp)
   target_link_libraries(${name}_dialog PUBLIC ${name}_channel orvo_shell PRIVATE orvo_warnings)
 
   add_executable(${name} WIN32 composer_app.cpp)
   target_link_libraries(${name} PRIVATE ${name}_dialog orvo_framework_main orvo_warnings)
-  orvo_add_composer_resources(${name} NAME ${name})
+
+  add_executable(${name}_icons ${PROJECT_SOURCE_DIR}/shell/export_icons.cpp)
+  target_link_libraries(${name}_icons PRIVATE ${name}_dialog orvo_warnings)
+  set(icons ${CMAKE_CURRENT_BINARY_DIR}/icons)
+  set(icon_files ${icons}/${name}.ico)
+  foreach(size IN LISTS ORVO_ICON_SIZES)
+    list(APPEND icon_files ${icons}/hicolor/${size}x${size}/apps/${name}.png)
+  endforeach()
+  # The toolkit's static data would count as leaks in a sanitizer build.
+  add_custom_command(OUTPUT ${icon_files}
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:${name}_icons> ${name} ${icons} ${ORVO_ICON_SIZES}
+    DEPENDS ${name}_icons
+    COMMENT "Writing the icon of ${name} for the desktop" VERBATIM)
+  add_custom_target(${name}_icon_files ALL DEPENDS ${icon_files})
+  add_dependencies(${name} ${name}_icon_files)
+  orvo_add_composer_resources(${name} NAME ${name} ICON ${icons}/${name}.ico)
+
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(NOT WIN32)
+    foreach(size IN LISTS ORVO_ICON_SIZES)
+      install(FILES ${icons}/hicolor/${size}x${size}/apps/${name}.png
+              DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    endforeach()
+    install(FILES ${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  endif()
 endfunction()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 // What has been entered, newest on top, so that entries can be taken back. Entry 0 is a
 // permanent -1 that serves as the entry before the first event; an end marker is -1 too.
@@ -15,6 +16,8 @@ public:
     int Newest() const { return entries_[Index(top_)]; }
     int BelowNewest() const { return top_ > 0 ? entries_[Index(top_ - 1)] : kEndMarker; }
     int At(int index) const { return entries_.at(Index(index)); }
+    // The entered events, oldest first, without the sentinel.
+    std::span<const int> Entries() const { return std::span(entries_).subspan(1, Index(top_)); }
 
     // Callers check IsFull / IsEmpty first; the stack never grows past its capacity.
     void Push(int entry);

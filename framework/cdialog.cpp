@@ -28,6 +28,7 @@ bool CDialog::CreateWindowFromTemplate()
     window_ = detail::DialogWindow::Create(*this, *dialogTemplate, parentWindow);
     if (window_ == nullptr)
         return false;
+    window_->NameControls(AfxFindControlNames(templateId_));
     AttachWindow(window_.get());
     return true;
 }

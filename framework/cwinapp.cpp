@@ -87,6 +87,9 @@ int AfxWinMain(int argc, char* argv[])
         toolkit = std::make_unique<QApplication>(toolkitArgc, toolkitArgv);
 
     app->NameAfterExecutable(executablePath);
+    // The desktop entry installed with a program bears its name: the desktop shell finds
+    // the program's name and icon for its windows through it.
+    QGuiApplication::setDesktopFileName(detail::ToQString(app->m_pszAppName));
     if (!app->InitInstance())
         return app->ExitInstance();
     return app->Run();

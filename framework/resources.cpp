@@ -29,3 +29,9 @@ const IconResource* AfxFindIcon(int id)
 {
     return FindById(kModuleResources.icons, id);
 }
+
+std::span<const ControlNameRecord> AfxFindControlNames(int dialogId)
+{
+    const ControlNamesResource* resource = FindById(kModuleResources.controlNames, dialogId);
+    return resource != nullptr ? resource->names : std::span<const ControlNameRecord>{};
+}

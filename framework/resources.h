@@ -29,11 +29,24 @@ struct IconResource {
     std::span<const IconImage> images;  // e.g. 32 x 32 and 16 x 16
 };
 
+// What screen readers and UI automation call a control of a dialog: a key's note, what an
+// arrow or a radio button captioned "Radio1" stands for, what a number box shows.
+struct ControlNameRecord {
+    int controlId;
+    const char* name;  // UTF-8
+};
+
+struct ControlNamesResource {
+    int id;  // the dialog template's
+    std::span<const ControlNameRecord> names;
+};
+
 struct ResourceTable {
     std::span<const DialogResource> dialogs;
     std::span<const DialogInitResource> dialogInits;
     std::span<const IconResource> icons;
     const VersionInfo* version;  // resource 1
+    std::span<const ControlNamesResource> controlNames = {};
 };
 
 // The executable's resources, as its resource section would be: every program (and every
@@ -43,3 +56,4 @@ extern const ResourceTable kModuleResources;
 const DialogTemplate* AfxFindDialogTemplate(int id);
 std::span<const DialogInitRecord> AfxFindDialogInit(int id);  // empty when there is none
 const IconResource* AfxFindIcon(int id);
+std::span<const ControlNameRecord> AfxFindControlNames(int dialogId);  // empty when there are none

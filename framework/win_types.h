@@ -54,7 +54,12 @@ using LPRECT = RECT*;
 class CPoint : public POINT {
 public:
     constexpr CPoint() = default;
-    constexpr CPoint(int initX, int initY) : POINT{initX, initY} {}
+    // Assigned in the body: the static analyzer loses members set by a base's brace list.
+    constexpr CPoint(int initX, int initY)
+    {
+        x = initX;
+        y = initY;
+    }
     constexpr bool operator==(const CPoint& other) const { return x == other.x && y == other.y; }
 };
 
@@ -68,7 +73,13 @@ public:
 class CRect : public RECT {
 public:
     constexpr CRect() = default;
-    constexpr CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+    constexpr CRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
     constexpr bool operator==(const CRect& other) const

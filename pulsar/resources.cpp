@@ -1,9 +1,10 @@
-// The square-wave-1 composer's resources: dialog 102 with its region list's
-// initialisation data, icon 128 and the version information.
+// The square-wave-1 composer's resources: dialog 102 with its region list's initialisation
+// data, icon 128, the version information and the names of its controls.
 #include "pulsar/ids.h"
 #include "pulsar/square1_channel.h"
 #include "shell/composer_resources.h"
 #include "shell/composer_template.h"
+#include "shell/control_names.h"
 
 namespace pulsar {
 namespace {
@@ -73,8 +74,11 @@ constexpr DialogItemTemplate kControls[] = {
 
 constexpr DialogTemplate kDialog{
     "Orvo (Square Wave 1)", {0, 0, 191, 127}, kComposerDialogStyle, kComposerDialogExStyle, kComposerFont, kControls};
+const std::array kControlNames = ComposerControlNames(
+    {IDC_REGION, IDC_COUNT, IDC_BUDGET, IDC_LEN0, IDC_TOTAL, IDC_LENSEL0, IDC_REST, IDC_BACK, IDC_END, IDC_OUTPUT},
+    KeyNames(kKeys));
 const ComposerResources kResources({IDD_COMPOSER, IDC_REGION, IDI_COMPOSER}, kDialog, kRegions,
-                                   pulsar_icon_32, pulsar_icon_16, "pulsar");
+                                   pulsar_icon_32, pulsar_icon_16, "pulsar", kControlNames);
 
 }  // namespace
 }  // namespace pulsar

@@ -15,7 +15,8 @@ struct Key {
     KeyRow row;
     int x;  // left edge, dialog units
     const char* caption;
-    int eventIndex;  // 1..30; kNoEvent for a key captioned "x"
+    const char* note;  // the key's place on a piano keyboard, "C", "F♯" (UTF-8)
+    int eventIndex;    // 1..30; kNoEvent for a key captioned "x"
 };
 
 inline constexpr int kNoEvent = -1;

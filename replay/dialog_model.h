@@ -20,6 +20,10 @@ public:
     std::string Show() const override;
 
     const ComposerState& State() const { return state_; }
+    // What the controls show, as Show() prints it.
+    int SelectedItem() const { return selectedItem_; }
+    const ComposerFields& Shown() const { return boxes_; }
+    const std::string& Output() const { return outputBox_; }
 
 private:
     void ReadFields(ComposerFields& fields, std::string& outputText) override;

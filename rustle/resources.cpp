@@ -1,9 +1,10 @@
 // The noise composer's resources: dialog 102 with its region list's initialisation data,
-// icon 128 and the version information.
+// icon 128, the version information and the names of its controls.
 #include "rustle/ids.h"
 #include "rustle/noise_channel.h"
 #include "shell/composer_resources.h"
 #include "shell/composer_template.h"
+#include "shell/control_names.h"
 
 namespace rustle {
 namespace {
@@ -43,8 +44,16 @@ constexpr DialogItemTemplate kControls[] = {
 
 constexpr DialogTemplate kDialog{
     "Orvo (Noise)", {0, 0, 129, 103}, kComposerDialogStyle, kComposerDialogExStyle, kComposerFont, kControls};
+const std::array<ControlNameRecord, 3> kSoundNames = {{
+    {IDC_NOISE1, "short hiss noise"},
+    {IDC_NOISE2, "knock noise"},
+    {IDC_NOISE3, "long hiss noise"},
+}};
+const std::array kControlNames = ComposerControlNames(
+    {IDC_REGION, IDC_COUNT, IDC_BUDGET, IDC_LEN0, IDC_TOTAL, IDC_LENSEL0, IDC_REST, IDC_BACK, IDC_END, IDC_OUTPUT},
+    kSoundNames);
 const ComposerResources kResources({IDD_COMPOSER, IDC_REGION, IDI_COMPOSER}, kDialog, kRegions,
-                                   rustle_icon_32, rustle_icon_16, "rustle");
+                                   rustle_icon_32, rustle_icon_16, "rustle", kControlNames);
 
 }  // namespace
 }  // namespace rustle

@@ -2,11 +2,18 @@
 # Sets up a Debian 12 machine for the composers and builds them.
 #   scripts/dev.sh run [rustle|pulsar|twinwave]   install what is missing, build, start a program
 #   scripts/dev.sh test                           install what is missing, build, run every test
+#   scripts/dev.sh test-all                       the same, then static analysis, every test under
+#                                                 the sanitizers, and the fuzz targets
 #   scripts/dev.sh screenshots                    remake docs/*.png from the running programs
+#   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md)
+#   scripts/dev.sh package                        build the Debian package in build/default
+#   scripts/dev.sh package-test                   build it, install it here (root), start each
+#                                                 program under Xvfb, remove it again
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev libqt6test6 fonts-ipafont-gothic xvfb x11-utils xdotool xclip)
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libqt6test6 fonts-ipafont-gothic xvfb x11-utils
+    xdotool xclip desktop-file-utils)
 
 install_missing() {
     local missing=()
@@ -41,14 +48,43 @@ test)
     build
     ctest --preset default
     ;;
+test-all)
+    # Also static analysis, every test under the sanitizers, and the fuzz targets.
+    # clang and its runtime build the fuzz targets; clang-tidy and cppcheck check the sources.
+    packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind)
+    install_missing
+    build
+    scripts/lint.sh build/default
+    ctest --preset default
+    for preset in asan fuzz; do
+        cmake --preset "$preset" >/dev/null
+        cmake --build --preset "$preset"
+        ctest --preset "$preset"
+    done
+    ;;
 screenshots)
     packages+=(scrot)
     install_missing
     build
     SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.'
+    SCREENSHOT_DIR="$PWD/docs/scaling" ctest --preset default -R '\.ScreenScale\.'
+    ;;
+bench)
+    install_missing
+    build
+    cmake --build --preset default --target bench
+    ;;
+package | package-test)
+    packages+=(dpkg-dev)  # dpkg-shlibdeps works out the package's dependencies
+    install_missing
+    build
+    (cd build/default && cpack -G DEB)
+    if [ "$1" = package-test ]; then
+        scripts/package_test.sh build/default/orvo-composers_*.deb
+    fi
     ;;
 *)
-    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | scripts/dev.sh test" >&2
+    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-all | screenshots | bench | package | package-test" >&2
     exit 2
     ;;
 esac

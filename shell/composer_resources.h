@@ -47,7 +47,8 @@ constexpr VersionInfo ComposerVersionInfo(const char* name)
 }
 
 // Everything a composer program links in as resources, gathered from its own pieces: the
-// dialog template, the region list's labels, the icon's two images and the program's name.
+// dialog template, the region list's labels, the icon's two images, the program's name
+// and the names of its controls.
 // Defined once per program as a static object; Table() is the program's kModuleResources.
 template <std::size_t Regions>
 class ComposerResources {
@@ -58,18 +59,22 @@ public:
         int icon;
     };
 
+    // `controlNames`: what assistive technology calls the dialog's controls, kept by the
+    // caller for the life of the program.
     ComposerResources(Ids ids, const DialogTemplate& dialog, const std::array<RegionEntry, Regions>& regions,
-                      std::span<const char* const> icon32, std::span<const char* const> icon16, const char* name)
+                      std::span<const char* const> icon32, std::span<const char* const> icon16, const char* name,
+                      std::span<const ControlNameRecord> controlNames)
         : dialogs_{{{ids.dialog, &dialog}}},
           regionListInit_(RegionListInit(ids.regionList, regions)),
           dialogInits_{{{ids.dialog, regionListInit_}}},
           iconImages_{{{icon32}, {icon16}}},
           icons_{{{ids.icon, iconImages_}}},
-          version_(ComposerVersionInfo(name))
+          version_(ComposerVersionInfo(name)),
+          controlNames_{{{ids.dialog, controlNames}}}
     {
     }
 
-    ResourceTable Table() const { return {dialogs_, dialogInits_, icons_, &version_}; }
+    ResourceTable Table() const { return {dialogs_, dialogInits_, icons_, &version_, controlNames_}; }
 
 private:
     std::array<DialogResource, 1> dialogs_;
@@ -78,4 +83,5 @@ private:
     std::array<IconImage, 2> iconImages_;
     std::array<IconResource, 1> icons_;
     VersionInfo version_;
+    std::array<ControlNamesResource, 1> controlNames_;
 };

@@ -1,9 +1,10 @@
 // The square-wave-2 and triangle composer's resources: dialog 102 with its region list's
-// initialisation data, icon 128 and the version information.
+// initialisation data, icon 128, the version information and the names of its controls.
 #include "twinwave/ids.h"
 #include "twinwave/square2_triangle.h"
 #include "shell/composer_resources.h"
 #include "shell/composer_template.h"
+#include "shell/control_names.h"
 
 namespace twinwave {
 namespace {
@@ -100,8 +101,11 @@ constexpr DialogItemTemplate kControls[] = {
 
 constexpr DialogTemplate kDialog{
     "Orvo (Square Wave 2 & Triangle Wave)", {0, 0, 333, 109}, kComposerDialogStyle, kComposerDialogExStyle, kComposerFont, kControls};
+const std::array kControlNames = ComposerControlNames(
+    {IDC_REGION, IDC_COUNT, IDC_BUDGET, IDC_LEN0, IDC_TOTAL, IDC_LENSEL0, IDC_REST, IDC_BACK, IDC_END, IDC_OUTPUT},
+    KeyNames(kNoteKeys));
 const ComposerResources kResources({IDD_COMPOSER, IDC_REGION, IDI_COMPOSER}, kDialog, kRegions,
-                                   twinwave_icon_32, twinwave_icon_16, "twinwave");
+                                   twinwave_icon_32, twinwave_icon_16, "twinwave", kControlNames);
 
 }  // namespace
 }  // namespace twinwave

@@ -16,7 +16,8 @@ struct NoteKey {
     KeyRow row;
     int x;  // left edge, dialog units
     const char* caption;
-    int noteByte;  // kNoNote for a key captioned "x"
+    const char* note;  // the key's place on a piano keyboard, "C", "F♯" (UTF-8)
+    int noteByte;      // kNoNote for a key captioned "x"
 };
 
 inline constexpr int kNoNote = -1;

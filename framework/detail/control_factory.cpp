@@ -1,5 +1,6 @@
 #include "framework/detail/control_factory.h"
 
+#include "framework/detail/plain_text_box.h"
 #include "framework/detail/qt_text.h"
 #include "framework/window_styles.h"
 
@@ -68,6 +69,8 @@ QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
     if (readOnly) {
         // Selecting and copying need keyboard selection too (Ctrl+A, Ctrl+C).
         edit->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        // What the program writes there grows at its end, a few characters at a time.
+        PrepareForGrowingText(*edit);
     }
     return edit;
 }

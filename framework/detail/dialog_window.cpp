@@ -18,6 +18,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
+#include <utility>
+
 namespace detail {
 
 namespace {
@@ -50,7 +52,9 @@ bool IsUnmodified(const QKeyEvent& event)
 }  // namespace
 
 DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent)
-    : QDialog(parent, WindowFlagsOf(dialogTemplate.style)), owner_(owner)
+    : QDialog(parent, WindowFlagsOf(dialogTemplate.style)),
+      owner_(owner),
+      closeWhenPainted_(qEnvironmentVariableIsSet("ORVO_CLOSE_WHEN_SHOWN"))
 {
     setWindowTitle(ToQString(dialogTemplate.title != nullptr ? dialogTemplate.title : ""));
     setFont(MakeDialogFont(dialogTemplate.font));
@@ -155,6 +159,21 @@ const DialogControl* DialogWindow::FindControl(int id) const
     return nullptr;
 }
 
+void DialogWindow::NameControls(std::span<const ControlNameRecord> names)
+{
+    for (const ControlNameRecord& record : names) {
+        const DialogControl* control = FindControl(record.controlId);
+        if (control == nullptr)
+            continue;
+        const QString name = ToQString(record.name != nullptr ? record.name : "");
+        control->widget->setAccessibleName(name);
+        // On some platforms a combo box is announced by its selected item rather than its
+        // name; the description still says what the list is for.
+        if (control->kind == ControlKind::ComboBox)
+            control->widget->setAccessibleDescription(name);
+    }
+}
+
 void DialogWindow::FocusFirstTabStop()
 {
     for (const DialogControl& control : controls_) {
@@ -240,6 +259,8 @@ void DialogWindow::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     ::SendMessage(this, WM_PAINT);
+    if (std::exchange(closeWhenPainted_, false))
+        QMetaObject::invokeMethod(this, &DialogWindow::reject, Qt::QueuedConnection);
 }
 
 }  // namespace detail

@@ -2,6 +2,7 @@
 
 #include "framework/detail/dialog_control.h"
 #include "framework/dialog_units.h"
+#include "framework/resources.h"
 #include "framework/win_types.h"
 
 #include <QDialog>
@@ -35,6 +36,8 @@ public:
     const DialogControl* FindControl(int id) const;
     DialogBaseUnits BaseUnits() const { return baseUnits_; }
 
+    // Gives each control named in `names` that name for assistive technology.
+    void NameControls(std::span<const ControlNameRecord> names);
     void FocusFirstTabStop();
     // Sets the big or the small window icon; returns the one it replaces.
     HICON SetIcon(HICON icon, bool big);
@@ -62,6 +65,9 @@ private:
     std::vector<DialogControl> controls_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    // With ORVO_CLOSE_WHEN_SHOWN set in the environment the dialog closes itself, as Escape
+    // would, right after its first painting: start-up is timed up to the first frame.
+    bool closeWhenPainted_;
 };
 
 }  // namespace detail

@@ -1,5 +1,6 @@
 #include "framework/detail/icon_object.h"
 
+#include "framework/detail/icon_image.h"
 #include "framework/resources.h"
 #include "framework/system_metrics.h"
 
@@ -7,26 +8,6 @@
 #include <memory>
 
 namespace detail {
-
-namespace {
-
-// The image of `resource` whose width is `size`, or the first one scaled to that size.
-QImage ImageOfSize(const IconResource& resource, int size)
-{
-    QImage fallback;
-    for (const IconImage& image : resource.images) {
-        QImage decoded(image.xpm.data());
-        if (decoded.width() == size)
-            return decoded;
-        if (fallback.isNull())
-            fallback = decoded;
-    }
-    if (fallback.isNull())
-        return fallback;
-    return fallback.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-}  // namespace
 
 HICON LoadIconResource(int id)
 {
@@ -37,8 +18,8 @@ HICON LoadIconResource(int id)
     if (resource == nullptr || resource->images.empty())
         return nullptr;
     auto icon = std::make_unique<IconObject>();
-    icon->standard = ImageOfSize(*resource, GetSystemMetrics(SM_CXICON));
-    icon->small = ImageOfSize(*resource, GetSystemMetrics(SM_CXSMICON));
+    icon->standard = IconImageOfSize(*resource, GetSystemMetrics(SM_CXICON));
+    icon->small = IconImageOfSize(*resource, GetSystemMetrics(SM_CXSMICON));
     return loaded.emplace(id, std::move(icon)).first->second.get();
 }
 

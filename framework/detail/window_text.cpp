@@ -1,11 +1,12 @@
 #include "framework/detail/window_text.h"
 
+#include "framework/detail/plain_text_box.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 
 namespace detail {
 
@@ -29,11 +30,8 @@ void SetWindowText(QWidget* window, const QString& text)
     if (auto* line = qobject_cast<QLineEdit*>(window)) {
         line->setText(text);
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(window)) {
-        // Replacing the text shows its top; the newest text is at the end.
-        box->setPlainText(text);
-        box->moveCursor(QTextCursor::End);
-        box->ensureCursorVisible();
-        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        // The newest text is at the end, and shows.
+        ReplacePlainText(*box, text);
     } else if (auto* combo = qobject_cast<QComboBox*>(window)) {
         if (combo->isEditable())
             combo->setEditText(text);

@@ -11,33 +11,10 @@ set -euo pipefail
 
 exe=$1 title=$2 width_du=$3 height_du=$4 expected=$5
 shift 5
+source "$(dirname "$0")/x_session.sh"
 
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() { kill "$xvfb" 2>/dev/null || true; [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true; }
-trap cleanup EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-"$exe" &
-app=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name "^$(printf '%s' "$title" | sed 's/[][()&.*^$]/\\&/g')\$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "no window titled '$title'" >&2; exit 1; }
-sleep 0.5
-
-# The client area is the template's size in pixels, so it gives the dialog's base units.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-click_du() {  # x y w h in dialog units
-    local cx=$(( ($1 * 2 + $3) * WIDTH / (2 * width_du) ))
-    local cy=$(( ($2 * 2 + $4) * HEIGHT / (2 * height_du) ))
-    xdotool mousemove --window "$window" "$cx" "$cy" click 1
-    sleep 0.05
-}
+start_x_server
+start_program "$title" "$exe"
 
 output_rect=""
 for action in "$@"; do
@@ -50,10 +27,7 @@ for action in "$@"; do
 done
 
 IFS=, read -r x y w h <<<"$output_rect"
-click_du "$x" "$y" "$w" "$h"
-xdotool key ctrl+a ctrl+c
-sleep 0.3
-copied=$(xclip -o -selection clipboard)
+copied=$(copy_box_du "$x" "$y" "$w" "$h")
 if [ -n "${SCREENSHOT_DIR:-}" ]; then
     eval "$(xdotool getwindowgeometry --shell "$window")"
     scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$(basename "$exe").png"

@@ -1,0 +1,90 @@
+// The yardstick for a program's start-up: a bare toolkit dialog with as many controls of
+// the same kinds as the program's dialog, built straight on the toolkit, which closes itself
+// right after its first painting, as the programs do with ORVO_CLOSE_WHEN_SHOWN set.
+//   bare_dialog rustle|pulsar|twinwave
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstring>
+#include <iostream>
+#include <utility>
+
+namespace {
+
+// The controls of each program's dialog, by kind.
+struct ControlCounts {
+    const char* program;
+    int regions;
+    int pushButtons;  // keys or sounds, rest, "←" and the end marker
+};
+
+constexpr ControlCounts kCounts[] = {{"rustle", 5, 6}, {"pulsar", 19, 36}, {"twinwave", 38, 63}};
+constexpr int kNumberBoxes = 11;
+constexpr int kRadioButtons = 8;
+
+class BareDialog final : public QDialog {
+public:
+    explicit BareDialog(const ControlCounts& counts)
+    {
+        setWindowTitle(QStringLiteral("Bare (%1)").arg(QLatin1String(counts.program)));
+        auto* regions = new QComboBox(this);
+        for (int i = 0; i < counts.regions; ++i)
+            regions->addItem(QStringLiteral("7A%1-7A%2：地上").arg(i, 2, 10, QLatin1Char('0')).arg(i + 1));
+        regions->setGeometry(10, 10, 200, regions->sizeHint().height());
+        for (int i = 0; i < kNumberBoxes; ++i)
+            new QLineEdit(QStringLiteral("0"), this);
+        new QLabel(QStringLiteral("/"), this);
+        for (int i = 0; i < kRadioButtons; ++i)
+            new QRadioButton(QStringLiteral("Radio1"), this);
+        for (int i = 0; i < counts.pushButtons; ++i)
+            new QPushButton(i % 2 == 0 ? QStringLiteral("休") : QString(), this);
+        new QPlainTextEdit(this);
+        // A row of small controls, like a keyboard, below the list.
+        int x = 10;
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control == regions)
+                continue;
+            control->setGeometry(x % 560, 50 + 40 * (x / 560), 16, 30);
+            x += 20;
+        }
+        setFixedSize(580, 60 + 40 * (x / 560 + 1));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QDialog::paintEvent(event);
+        if (std::exchange(painted_, true))
+            return;
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    }
+
+private:
+    bool painted_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const ControlCounts* counts = nullptr;
+    for (const ControlCounts& candidate : kCounts) {
+        if (argc == 2 && std::strcmp(argv[1], candidate.program) == 0)
+            counts = &candidate;
+    }
+    if (counts == nullptr) {
+        std::cerr << "usage: bare_dialog rustle|pulsar|twinwave\n";
+        return 2;
+    }
+    QApplication application(argc, argv);
+    BareDialog dialog(*counts);
+    dialog.exec();
+    return 0;
+}

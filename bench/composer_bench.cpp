@@ -1,0 +1,89 @@
+// Each editing operation of each program, through the windowless model of its dialog
+// (the core's Composer with the exchange contract), at an empty and at a full history.
+//
+// "Empty" and "full" are the histories just before the operation: an append starts at 0
+// and at 997 entries (so it fills the history), the end marker at 1 and at 997 (the
+// length-change voice takes it only after an entry), a take-back at 1 and at 998, a region
+// change at 0 and at 998. Only the operation is timed; bringing the state back is not.
+#include "bench/bench_programs.h"
+#include "bench/manual_timing.h"
+#include "replay/dialog_model.h"
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+struct Operation {
+    const char* name;
+    int emptyDepth;
+    int fullDepth;
+    std::function<void(DialogModel&, const BenchProgram&)> run;
+};
+
+void SetDepth(DialogModel& model, const BenchProgram& bench, int entries)
+{
+    SetHistoryDepth(
+        model.State(), bench, entries, [&](int id) { model.Click(id); },
+        [&](int position) { model.CheckLength(position); });
+}
+
+const Operation kOperations[] = {
+    {"append", 0, kFullHistory - 1,
+     [](DialogModel& model, const BenchProgram& bench) {
+         model.CheckLength(model.State().history.Top() % 2);
+         model.Click(bench.append);
+     }},
+    {"end_marker", 1, kFullHistory - 1,
+     [](DialogModel& model, const BenchProgram& bench) { model.Click(bench.end); }},
+    {"take_back", 1, kFullHistory,
+     [](DialogModel& model, const BenchProgram& bench) { model.Click(bench.back); }},
+    {"region_change", 0, kFullHistory,
+     [](DialogModel& model, const BenchProgram& bench) { model.PickRegion(bench.otherRegion); }},
+};
+
+void RunOperation(benchmark::State& state, const BenchProgram& bench, const Operation& operation)
+{
+    DialogModel empty(bench.program);
+    DialogModel full(bench.program);
+    EmptyAndFull seconds;
+    std::size_t fullOutput = 0;
+    const auto prepare = [&](DialogModel& model, int depth) {
+        model.PickRegion(0);
+        SetDepth(model, bench, depth);
+    };
+    const auto operationTime = [&](DialogModel& model) { return SecondsOf([&] { operation.run(model, bench); }); };
+    while (state.KeepRunning()) {
+        prepare(empty, operation.emptyDepth);
+        const double atEmpty = operationTime(empty);
+        prepare(full, operation.fullDepth);
+        fullOutput = full.State().outputText.size();  // what the operation meets
+        const double atFull = operationTime(full);
+        seconds.empty += atEmpty;
+        seconds.full += atFull;
+        state.SetIterationTime(atEmpty + atFull);
+    }
+    seconds.Report(state);
+    state.counters["full_chars"] = static_cast<double>(fullOutput);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    for (const BenchProgram& bench : BenchPrograms()) {
+        for (const Operation& operation : kOperations) {
+            const std::string name = "composer/" + std::string(bench.program.name) + "/" + operation.name;
+            auto* registered = benchmark::RegisterBenchmark(
+                name.c_str(), [&bench, &operation](benchmark::State& state) { RunOperation(state, bench, operation); });
+            // A region change empties the history, which then takes 998 appends to refill.
+            registered->UseManualTime()->Iterations(std::string(operation.name) == "region_change" ? 200 : 20000);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

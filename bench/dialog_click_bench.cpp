@@ -1,0 +1,97 @@
+// One click on a push button of the real dialog on the toolkit's off-screen platform, at
+// an empty and at a full history: the mouse press and release, the exchange in, the
+// append, the exchange out and the new output text. "click_and_paint" also serves the
+// repaint the click asks for. Only the click is timed; taking it back is not.
+#include "bench/bench_programs.h"
+#include "bench/dialog_under_bench.h"
+#include "bench/manual_timing.h"
+#include "framework/cwinapp.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// A dialog of the program under benchmark on a state of its own, shown.
+class ShownDialog {
+public:
+    explicit ShownDialog(const BenchProgram& bench) : bench_(bench), dialog_(OpenDialog(state_))
+    {
+        if (!dialog_->Create() || !QTest::qWaitForWindowExposed(dialog_->GetSafeHwnd()))
+            throw std::runtime_error("the dialog did not show");
+    }
+
+    // The history at `entries` entries and the radio position that makes the next append
+    // change the length; everything the toolkit has pending is served.
+    void Prepare(int entries)
+    {
+        SetHistoryDepth(
+            state_, bench_, entries, [this](int id) { Button(id)->click(); },
+            [this](int position) { Button(bench_.firstLength + position)->click(); });
+        Button(bench_.firstLength + state_.history.Top() % 2)->click();
+        QApplication::processEvents();
+    }
+
+    QAbstractButton* Button(int id) const { return qobject_cast<QAbstractButton*>(dialog_->GetDlgItem(id)); }
+    std::size_t OutputChars() const { return state_.outputText.size(); }
+
+private:
+    const BenchProgram& bench_;
+    ComposerState state_;
+    std::unique_ptr<CDialog> dialog_;
+};
+
+void Click(benchmark::State& state, bool paint)
+{
+    const BenchProgram& bench = BenchProgramNamed(kProgramUnderBench);
+    ShownDialog empty(bench);
+    ShownDialog full(bench);
+    EmptyAndFull seconds;
+    std::size_t fullOutput = 0;
+    const auto clickTime = [&](const ShownDialog& dialog) {
+        QAbstractButton* key = dialog.Button(bench.append);
+        return SecondsOf([&] {
+            QTest::mouseClick(key, Qt::LeftButton);
+            if (paint)
+                QApplication::processEvents();
+        });
+    };
+    while (state.KeepRunning()) {
+        empty.Prepare(0);
+        const double atEmpty = clickTime(empty);
+        full.Prepare(kFullHistory - 1);
+        fullOutput = full.OutputChars();  // what the click meets
+        const double atFull = clickTime(full);
+        seconds.empty += atEmpty;
+        seconds.full += atFull;
+        state.SetIterationTime(atEmpty + atFull);
+    }
+    seconds.Report(state);
+    state.counters["full_chars"] = static_cast<double>(fullOutput);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication toolkit(argc, argv);
+    CWinApp app;  // the dialog loads its icon through the application
+    const std::string prefix = std::string("dialog/") + kProgramUnderBench;
+    for (const bool paint : {false, true}) {
+        const std::string name = prefix + (paint ? "/click_and_paint" : "/click");
+        benchmark::RegisterBenchmark(name.c_str(), [paint](benchmark::State& state) { Click(state, paint); })
+            ->UseManualTime();
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

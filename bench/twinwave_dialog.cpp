@@ -1,0 +1,9 @@
+#include "bench/dialog_under_bench.h"
+#include "twinwave/composer_dlg.h"
+
+const char* const kProgramUnderBench = "twinwave";
+
+std::unique_ptr<CDialog> OpenDialog(ComposerState& state)
+{
+    return std::make_unique<twinwave::CComposerDlg>(nullptr, state);
+}

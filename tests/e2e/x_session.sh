@@ -1,0 +1,76 @@
+# Sourced by the scripts that drive a built composer under a real X server: starts the
+# server and the program, clicks controls by their rectangles in dialog units and copies
+# a box's text through the clipboard, as a person would.
+# The caller sets `width_du` and `height_du`, the dialog template's size in dialog units.
+
+# Starts Xvfb on a display it picks itself, so that runs side by side never share one. It
+# does not reset when its last client leaves, so that a program can be started again.
+start_x_server() {
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
+    xvfb=$!
+    trap stop_x_session EXIT
+    for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+    [ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$(head -n1 "$display_file")" QT_QPA_PLATFORM=xcb
+    rm -f "$display_file"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# Ends the program and the server; a caller's own on_session_end runs first.
+stop_x_session() {
+    if declare -F on_session_end >/dev/null; then on_session_end; fi
+    [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+}
+
+# Starts COMMAND... in the background and waits for its window titled TITLE; sets `app`
+# (the process), `window`, and WIDTH and HEIGHT (the client area in pixels).
+start_program() {
+    local title=$1
+    shift
+    "$@" &
+    app=$!
+    window=""
+    local pattern
+    pattern="^$(printf '%s' "$title" | sed 's/[][()&.*^$]/\\&/g')\$"
+    for _ in $(seq 300); do
+        window=$(xdotool search --onlyvisible --pid "$app" --name "$pattern" 2>/dev/null | head -n1) && [ -n "$window" ] && break
+        kill -0 "$app" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -n "$window" ] || { echo "no window titled '$title'" >&2; return 1; }
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+}
+
+# The centre of a rectangle in dialog units (x y w h), in pixels of the client area.
+du_centre() {
+    echo "$(( ($1 * 2 + $3) * WIDTH / (2 * width_du) )) $(( ($2 * 2 + $4) * HEIGHT / (2 * height_du) ))"
+}
+
+# Clicks the centre of a rectangle in dialog units.
+click_du() {
+    local cx cy
+    read -r cx cy <<<"$(du_centre "$@")"
+    xdotool mousemove --window "$window" "$cx" "$cy" click 1
+    sleep 0.05
+}
+
+# Prints the text of the box at a rectangle in dialog units: clicked into, all selected
+# and copied. The clipboard first holds a marker, so a copy that did not happen shows;
+# an empty box copies nothing and prints nothing.
+copy_box_du() {
+    local marker="(nothing copied)" copied
+    printf '%s' "$marker" | xclip -selection clipboard -i >/dev/null 2>&1
+    click_du "$@"
+    xdotool key ctrl+a ctrl+c
+    for _ in $(seq "${COPY_WAIT_STEPS:-20}"); do
+        sleep 0.05
+        copied=$(xclip -o -selection clipboard 2>/dev/null) || continue
+        [ "$copied" != "$marker" ] && break
+    done
+    [ "$copied" = "$marker" ] && copied=""
+    printf '%s' "$copied"
+}

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root as a package would (prefix /usr) and checks what
+# a desktop needs: each program, its icon in every theme size as a PNG of that size, and a
+# desktop entry that names them; then starts each installed program, which must show its
+# dialog and end cleanly.
+#   install_check.sh BUILD_DIR [desktop-file-validate]
+set -euo pipefail
+
+build=$1 validate=${2:-}
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Width and height from a PNG's header chunk.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8 }'; }
+
+entry_value() { sed -n "s/^$2=//p" "$1" | head -n1; }
+
+for program in rustle pulsar twinwave; do
+    [ -x "$root/usr/bin/$program" ] || fail "no program /usr/bin/$program"
+    for size in 16 32 48 64 128; do
+        icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$program.png
+        [ -f "$icon" ] || fail "no ${size}x${size} icon for $program"
+        [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] || fail "$icon is no PNG"
+        [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
+    done
+    entry=$root/usr/share/applications/$program.desktop
+    [ -f "$entry" ] || fail "no desktop entry for $program"
+    for key in Name 'Name\[ja\]' Comment Icon Exec Categories; do
+        [ -n "$(entry_value "$entry" "$key")" ] || fail "$entry has no $key"
+    done
+    [ "$(entry_value "$entry" Exec)" = "$program" ] || fail "$entry starts $(entry_value "$entry" Exec)"
+    [ "$(entry_value "$entry" Icon)" = "$program" ] || fail "$entry shows icon $(entry_value "$entry" Icon)"
+    if [ -n "$validate" ]; then
+        "$validate" "$entry" || fail "$entry is not a valid desktop entry"
+    fi
+    ORVO_CLOSE_WHEN_SHOWN=1 QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/$program" 2>/dev/null ||
+        fail "installed $program did not start and end cleanly"
+    echo "$program: program, 5 icons and desktop entry in place; starts and ends cleanly"
+done
