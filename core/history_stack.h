@@ -15,7 +15,6 @@ public:
     bool IsFull() const { return top_ == kCapacity; }
     int Newest() const { return entries_[Index(top_)]; }
     int BelowNewest() const { return top_ > 0 ? entries_[Index(top_ - 1)] : kEndMarker; }
-    int At(int index) const { return entries_.at(Index(index)); }
     // The entered events, oldest first, without the sentinel.
     std::span<const int> Entries() const { return std::span(entries_).subspan(1, Index(top_)); }
 

@@ -12,10 +12,6 @@ public:
 
     RegionCatalogue Catalogue() const override { return catalogue_; }
 
-    // The number of bytes the newest history entry wrote: 2 for a note or rest that
-    // carried a length byte, otherwise 1.
-    static int BytesOfNewest(const HistoryStack& history);
-
 protected:
     bool IsEventValue(int value) const override { return value >= 0 && value <= 0xFF; }
     bool AcceptsEndMarker(const ComposerState& state) const override;
@@ -23,5 +19,9 @@ protected:
     void UndoLast(ComposerState& state) const override;
 
 private:
+    // The number of bytes the newest history entry wrote: 2 for a note or rest that
+    // carried a length byte, otherwise 1.
+    static int BytesOfNewest(const HistoryStack& history);
+
     RegionCatalogue catalogue_;
 };
