@@ -5,7 +5,8 @@
 // focus happens to be. After every event the region list, the number boxes, the radio
 // group and the output box must show what the reference model says. Escape and Enter,
 // which end the dialog, are left out.
-//   ORVO_MONKEY_EVENTS  events in the run (default 20000)
+// Environment:
+//   ORVO_MONKEY_EVENTS  events in each run (default: the build's ORVO_MONKEY_EVENTS)
 //   ORVO_MONKEY_SEED    seed of the random events (default 1)
 #include "framework/cwinapp.h"
 #include "tests/monkey/monkey_subject.h"
@@ -149,7 +150,7 @@ private:
             press = kKeys[0];
         ::PressKey(press.key, press.modifiers);
 
-        const std::string what = std::string("key ") + press.name + " on " + std::to_string(focused);
+        std::string what = std::string("key ") + press.name + " on " + std::to_string(focused);
         if (press.key == Qt::Key_Space && onRadio) {
             expected_.CheckLength(focused - ids_.firstLength);
         } else if (press.key == Qt::Key_Space && IsPushButton(focused)) {
@@ -209,7 +210,7 @@ struct MonkeyRun {
 // Runs ORVO_MONKEY_EVENTS events of `mix` on a fresh dialog, checking after each one.
 MonkeyRun RunMonkey(const EventMix& mix, const char* mixName)
 {
-    const int events = EnvironmentNumber("ORVO_MONKEY_EVENTS", 20000);
+    const int events = EnvironmentNumber("ORVO_MONKEY_EVENTS", ORVO_MONKEY_DEFAULT_EVENTS);
     const auto seed = static_cast<unsigned>(EnvironmentNumber("ORVO_MONKEY_SEED", 1));
     const std::string name(Subject().program.name);
     CWinApp app;  // the dialog loads its icon through the application

@@ -48,7 +48,7 @@ std::size_t HeapInUse()
 // Some 150 clicks a round. The toolkit's caches still take a few kilobytes now and then;
 // a leak of a few dozen bytes per click over the measured rounds is far above that.
 constexpr int kMeasuredRounds = 40;
-constexpr std::size_t kHeapSlack = 96 * 1024;
+constexpr std::size_t kHeapSlack = std::size_t{96} * 1024;
 
 // Runs what is pending, closed windows' deferred deletions too.
 void Settle()
