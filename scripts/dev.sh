@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for the composers and builds them.
 #   scripts/dev.sh run [rustle|pulsar|twinwave]   install what is missing, build, start a program
-#   scripts/dev.sh test                           install what is missing, build, run every test
-#   scripts/dev.sh test-all                       the same, then static analysis, every test under
-#                                                 the sanitizers, and the fuzz targets
+#   scripts/dev.sh test                           install what is missing, build, run every test:
+#                                                 static analysis, the plain build's tests, every
+#                                                 test again under the sanitizers, the fuzz targets
+#   scripts/dev.sh test-plain                     only the plain build's tests (quicker)
 #   scripts/dev.sh screenshots                    remake docs/*.png from the running programs
 #   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md)
 #   scripts/dev.sh package                        build the Debian package in build/default
@@ -43,13 +44,12 @@ run)
     *) echo "no program '$program': rustle, pulsar or twinwave" >&2; exit 2 ;;
     esac
     ;;
-test)
+test-plain)
     install_missing
     build
     ctest --preset default
     ;;
-test-all)
-    # Also static analysis, every test under the sanitizers, and the fuzz targets.
+test)
     # clang and its runtime build the fuzz targets; clang-tidy and cppcheck check the sources.
     packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind)
     install_missing
@@ -84,7 +84,7 @@ package | package-test)
     fi
     ;;
 *)
-    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-all | screenshots | bench | package | package-test" >&2
+    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | screenshots | bench | package | package-test" >&2
     exit 2
     ;;
 esac
