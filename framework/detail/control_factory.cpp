@@ -1,7 +1,7 @@
 #include "framework/detail/control_factory.h"
 
-#include "framework/detail/plain_text_box.h"
 #include "framework/detail/qt_text.h"
+#include "framework/detail/wrapping_text_box.h"
 #include "framework/window_styles.h"
 
 #include <QAbstractItemView>
@@ -48,17 +48,25 @@ QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* parent)
 
 QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
 {
-    auto* edit = new QPlainTextEdit(CaptionOf(item), parent);
     const bool readOnly = Has(item.style, ES_READONLY);
-    edit->setReadOnly(readOnly);
-    // Without horizontal scrolling the text wraps, at any character: the programs' text
-    // has no spaces to break at.
-    if (Has(item.style, ES_AUTOHSCROLL) || Has(item.style, WS_HSCROLL)) {
-        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const bool scrollsSideways = Has(item.style, ES_AUTOHSCROLL) || Has(item.style, WS_HSCROLL);
+    QPlainTextEdit* edit = nullptr;
+    if (readOnly && !scrollsSideways) {
+        // Text the program writes, which wraps at any character (it has no spaces to break
+        // at) and grows at its end, a few characters at a time.
+        auto* box = new WrappingTextBox(parent);
+        box->setText(CaptionOf(item));
+        edit = box;
     } else {
-        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        edit->setWordWrapMode(QTextOption::WrapAnywhere);
+        edit = new QPlainTextEdit(CaptionOf(item), parent);
+        if (scrollsSideways) {
+            edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        } else {
+            edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            edit->setWordWrapMode(QTextOption::WrapAnywhere);
+        }
     }
+    edit->setReadOnly(readOnly);
     edit->setVerticalScrollBarPolicy(Has(item.style, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
                                                                   : Qt::ScrollBarAlwaysOff);
     edit->setHorizontalScrollBarPolicy(Has(item.style, WS_HSCROLL) ? Qt::ScrollBarAsNeeded
@@ -66,12 +74,9 @@ QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
     edit->setFrameShape(Has(item.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
     // Tab moves on to the next control, as in every dialog.
     edit->setTabChangesFocus(true);
-    if (readOnly) {
-        // Selecting and copying need keyboard selection too (Ctrl+A, Ctrl+C).
+    // Selecting and copying need keyboard selection too (Ctrl+A, Ctrl+C).
+    if (readOnly)
         edit->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        // What the program writes there grows at its end, a few characters at a time.
-        PrepareForGrowingText(*edit);
-    }
     return edit;
 }
 

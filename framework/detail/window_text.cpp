@@ -1,6 +1,6 @@
 #include "framework/detail/window_text.h"
 
-#include "framework/detail/plain_text_box.h"
+#include "framework/detail/wrapping_text_box.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,6 +14,8 @@ QString WindowText(const QWidget* window)
 {
     if (const auto* line = qobject_cast<const QLineEdit*>(window))
         return line->text();
+    if (const auto* wrapping = dynamic_cast<const WrappingTextBox*>(window))
+        return wrapping->text();
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(window))
         return box->toPlainText();
     if (const auto* combo = qobject_cast<const QComboBox*>(window))
@@ -29,9 +31,10 @@ void SetWindowText(QWidget* window, const QString& text)
 {
     if (auto* line = qobject_cast<QLineEdit*>(window)) {
         line->setText(text);
+    } else if (auto* wrapping = dynamic_cast<WrappingTextBox*>(window)) {
+        wrapping->setText(text);
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(window)) {
-        // The newest text is at the end, and shows.
-        ReplacePlainText(*box, text);
+        box->setPlainText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(window)) {
         if (combo->isEditable())
             combo->setEditText(text);

@@ -5,9 +5,9 @@
 #include "tests/desktop/desktop_facts.h"
 #include "tests/support/widget_driver.h"
 
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +35,8 @@ protected:
         const int id = OutputId(*dialog);
         ASSERT_TRUE(output.SubclassDlgItem(id, dialog.get()));
         box = qobject_cast<QPlainTextEdit*>(dialog->GetDlgItem(id));
+        accessibleText = QAccessible::queryAccessibleInterface(box)->textInterface();
+        ASSERT_NE(accessibleText, nullptr);
     }
 
     void Set(const std::string& text) { output.SetWindowText(text.c_str()); }
@@ -52,22 +54,42 @@ protected:
     std::unique_ptr<CDialog> dialog;
     CEdit output;
     QPlainTextEdit* box = nullptr;
+    QAccessibleTextInterface* accessibleText = nullptr;
 };
 
-TEST_F(OutputText, EveryReplacementLeavesExactlyTheNewTextInOneParagraph)
+// The rows a box shows its text in, as the document beneath them holds them.
+std::string Rows(const QPlainTextEdit& box)
 {
+    return box.document()->toPlainText().toStdString();
+}
+
+TEST_F(OutputText, EveryReplacementLeavesExactlyTheNewTextWrappedAsIfGivenWhole)
+{
+    // A second dialog's box is given each text at once, to compare the rows with.
+    ComposerState freshState;
+    const std::unique_ptr<CDialog> fresh = facts.open(freshState);
+    ASSERT_TRUE(ShowActive(*fresh));
+    CEdit freshOutput;
+    const int id = OutputId(*fresh);
+    ASSERT_TRUE(freshOutput.SubclassDlgItem(id, fresh.get()));
+    const auto* freshBox = qobject_cast<QPlainTextEdit*>(fresh->GetDlgItem(id));
+
     std::string longText;
     for (int i = 0; i < 500; ++i)
         longText += "C4D0E0F0";
     const std::vector<std::string> texts = {
         "0410", "04105A", "04", "", "", "8490A0B0", "8490", "4490", "90A0", longText, longText + "5A",
         longText.substr(0, longText.size() - 4), longText, "00", "ABC", "ABCD"};
-    for (const std::string& text : texts) {
-        Set(text);
-        EXPECT_EQ(Get(), text);
-        EXPECT_EQ(box->toPlainText().toStdString(), text);
-        EXPECT_EQ(box->document()->blockCount(), 1);
+    for (const std::string& next : texts) {
+        SCOPED_TRACE(next.substr(0, 16) + " (" + std::to_string(next.size()) + " characters)");
+        Set(next);
+        EXPECT_EQ(Get(), next);
+        EXPECT_EQ(AccessibleValue(box).toStdString(), next);
+        freshOutput.SetWindowText("");
+        freshOutput.SetWindowText(next.c_str());
+        EXPECT_EQ(Rows(*box), Rows(*freshBox));
     }
+    EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(OutputText, TheEndShowsAfterEveryChangeAtTheEnd)
@@ -87,15 +109,22 @@ TEST_F(OutputText, TheEndShowsAfterEveryChangeAtTheEnd)
 
 TEST_F(OutputText, ASelectionOfTheTextBeforeAChangeAtTheEndSurvivesIt)
 {
-    Set("04105A5C");
-    QTextCursor selection(box->document());
-    selection.setPosition(2);
-    selection.setPosition(6, QTextCursor::KeepAnchor);
-    box->setTextCursor(selection);
-    Set("04105A5C00");
-    EXPECT_EQ(box->textCursor().selectedText(), "105A");
-    Set("04105A");
-    EXPECT_EQ(box->textCursor().selectedText(), "105A");
+    std::string longText;
+    for (int i = 0; i < 40; ++i)
+        longText += "5A";
+    for (const std::string& before : {std::string(), longText}) {
+        const int from = static_cast<int>(before.size()) + 2;
+        Set(before + "04105A5C");
+        accessibleText->setSelection(0, from, from + 4);
+        Set(before + "04105A5C00");
+        int start = -1;
+        int end = -1;
+        accessibleText->selection(0, &start, &end);
+        EXPECT_EQ(accessibleText->text(start, end), "105A");
+        Set(before + "04105A");
+        accessibleText->selection(0, &start, &end);
+        EXPECT_EQ(accessibleText->text(start, end), "105A");
+    }
 }
 
 }  // namespace

@@ -30,13 +30,13 @@ std::string ProgramDialog::Run(const std::string& actions)
 std::vector<std::string> ProgramDialog::Snapshot() const
 {
     std::vector<std::string> controls;
-    for (const QObject* child : dialog->GetSafeHwnd()->children()) {
+    for (QObject* child : dialog->GetSafeHwnd()->children()) {
         if (const auto* list = qobject_cast<const QComboBox*>(child))
             controls.push_back("list " + std::to_string(list->currentIndex()) + " " + list->currentText().toStdString());
         else if (const auto* box = qobject_cast<const QLineEdit*>(child))
             controls.push_back("box " + box->text().toStdString());
-        else if (const auto* output = qobject_cast<const QPlainTextEdit*>(child))
-            controls.push_back("output " + output->toPlainText().toStdString());
+        else if (auto* output = qobject_cast<QPlainTextEdit*>(child))
+            controls.push_back("output " + AccessibleValue(output).toStdString());
         else if (const auto* radio = qobject_cast<const QRadioButton*>(child))
             controls.push_back(radio->isChecked() ? "radio on" : "radio off");
         else if (const auto* button = qobject_cast<const QPushButton*>(child))

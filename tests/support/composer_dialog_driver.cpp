@@ -62,9 +62,9 @@ int ComposerDialogDriver::CheckedLength() const
 
 std::string ComposerDialogDriver::Output() const
 {
-    const auto* box = ControlWidget<QPlainTextEdit>(dialog_, ids_.output);
+    auto* box = ControlWidget<QPlainTextEdit>(dialog_, ids_.output);
     EXPECT_NE(box, nullptr) << "no output box";
-    return box != nullptr ? box->toPlainText().toStdString() : std::string();
+    return box != nullptr ? AccessibleValue(box).toStdString() : std::string();
 }
 
 std::string ComposerDialogDriver::Show() const
