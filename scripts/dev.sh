@@ -10,6 +10,8 @@
 #   scripts/dev.sh package                        build the Debian package in build/default
 #   scripts/dev.sh package-test                   build it, install it here (root), start each
 #                                                 program under Xvfb, remove it again
+#   scripts/dev.sh package-test-fresh             build it, install it into a fresh Debian 12 root
+#                                                 made with debootstrap (root), start each program
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -74,17 +76,18 @@ bench)
     build
     cmake --build --preset default --target bench
     ;;
-package | package-test)
+package | package-test | package-test-fresh)
     packages+=(dpkg-dev)  # dpkg-shlibdeps works out the package's dependencies
     install_missing
     build
     (cd build/default && cpack -G DEB)
-    if [ "$1" = package-test ]; then
-        scripts/package_test.sh build/default/orvo-composers_*.deb
-    fi
+    case $1 in
+    package-test) scripts/package_test.sh build/default/orvo-composers_*.deb ;;
+    package-test-fresh) scripts/package_test_fresh.sh build/default/orvo-composers_*.deb ;;
+    esac
     ;;
 *)
-    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | screenshots | bench | package | package-test" >&2
+    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | screenshots | bench | package | package-test | package-test-fresh" >&2
     exit 2
     ;;
 esac
