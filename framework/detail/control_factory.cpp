@@ -43,6 +43,11 @@ QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* parent)
     edit->setReadOnly(Has(item.style, ES_READONLY));
     edit->setAlignment(EditAlignment(item));
     edit->setFrame(Has(item.style, WS_BORDER));
+    // A read-only box draws no caret: the pixel kept for it and the 2-pixel margin inside the
+    // right frame go to the text, so that a right-aligned number ends where the frame begins,
+    // as in the classic edit box, and three digits fit a box 15 dialog units wide.
+    if (edit->isReadOnly())
+        edit->setTextMargins(0, 0, -3, 0);
     return edit;
 }
 

@@ -21,6 +21,10 @@ struct DesktopFacts {
 
     // Controls named by what they are, by id.
     std::vector<std::pair<int, std::string>> namedControls;
+    // The number boxes, by id, with the largest number each comes to show: the count after
+    // the most bytes the history holds, the largest budget and durations of the program's
+    // regions, and the total after the most events of the longest length.
+    std::vector<std::pair<int, int>> largestNumbers;
     // Push buttons captioned with a symbol, by caption, and the meaning they are named by.
     std::vector<std::pair<std::string, std::string>> captionMeanings;
 

@@ -15,6 +15,9 @@ const DesktopFacts& UnderTest()
         .namedControls = {{1000, "song region"}, {1001, "byte count"}, {1002, "byte budget"},
                           {1003, "duration of length 1"}, {1010, "duration of length 8"},
                           {1012, "duration total"}, {1058, "output bytes"}},
+        // 998 one-byte events; the castle's budget of 49; group 0's 80 is the longest length.
+        .largestNumbers = {{1001, 998}, {1002, 49}, {1003, 4}, {1004, 8}, {1005, 12}, {1006, 20},
+                           {1007, 30}, {1008, 40}, {1009, 60}, {1010, 80}, {1012, 998 * 80}},
         .captionMeanings = {{"休", "rest"}, {"←", "take back"}, {"変", "end marker"}},
         .lowestWhite = "E",
         .keysApart = {{1054, "D"}},

@@ -7,8 +7,10 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -41,6 +44,70 @@ QRect DrawnArea(const QWidget* control)
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return {label->geometry().topLeft(), label->fontMetrics().boundingRect(label->text()).size()};
     return control->geometry();
+}
+
+// Of the numbers 0..largest that fit a right-aligned box `width` logical pixels wide, the
+// widest: the one reaching furthest left, and of those the one inked furthest right. A box
+// has a 1-pixel border; a number ends where the border begins (its last digit's side
+// bearing keeps it off the border) and has a pixel of background to its left.
+QString WidestNumberFitting(int largest, int width, const QFontMetricsF& metrics)
+{
+    const double room = width - 2 - 1;
+    QString widest;
+    std::pair<double, double> widestExtent{-1, -1};
+    for (int number = 0; number <= largest; ++number) {
+        const QString text = QString::number(number);
+        const double reach = metrics.horizontalAdvance(text) - metrics.leftBearing(text.front());
+        const std::pair extent{reach, reach - metrics.rightBearing(text.back())};
+        if (reach <= room && extent > widestExtent) {
+            widest = text;
+            widestExtent = extent;
+        }
+    }
+    return widest;
+}
+
+// `box` drawn at the screen's scale empty and showing a text, and the device pixels where
+// the two differ: the ink of the text.
+struct Ink {
+    QImage empty;
+    QImage drawn;
+    QRect where;
+};
+
+Ink InkOf(QLineEdit& box, const QString& text)
+{
+    Ink ink;
+    box.setText(QString());
+    ink.empty = box.grab().toImage();
+    box.setText(text);
+    ink.drawn = box.grab().toImage();
+    for (int y = 0; y < ink.drawn.height(); ++y) {
+        for (int x = 0; x < ink.drawn.width(); ++x) {
+            if (ink.drawn.pixel(x, y) != ink.empty.pixel(x, y))
+                ink.where |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+// Whether the text lies inside the box's frame: on the box's plain background (the colour
+// of the middle of the box drawn empty), with a column of it left of the text, where a
+// right-aligned number is cut when it does not fit.
+bool InsideTheFrame(const Ink& ink)
+{
+    const QColor background = ink.empty.pixelColor(ink.empty.rect().center());
+    if (ink.where.isEmpty() || ink.where.left() < 1)
+        return false;
+    for (int y = ink.where.top(); y <= ink.where.bottom(); ++y) {
+        for (int x = ink.where.left() - 1; x <= ink.where.right(); ++x) {
+            if (ink.empty.pixelColor(x, y) != background)
+                return false;
+        }
+        if (ink.drawn.pixelColor(ink.where.left() - 1, y) != background)
+            return false;
+    }
+    return true;
 }
 
 class ScreenScale : public testing::Test {
@@ -136,6 +203,38 @@ TEST_F(ScreenScale, NeighbouringButtonsAreDrawnApartAtThisScale)
         ++gaps;
     }
     EXPECT_GT(gaps, 0);
+}
+
+// A number box shows whole the widest number it comes to hold, at its width from the
+// template. Where the dialog font makes its largest numbers wider than the box (the noise
+// composer's count of three digits, a count of four, a total of five), the widest that fits.
+TEST_F(ScreenScale, NumberBoxesShowTheirWidestNumberWhole)
+{
+    ASSERT_FALSE(facts.largestNumbers.empty());
+    for (const auto& [id, largest] : facts.largestNumbers) {
+        auto* box = qobject_cast<QLineEdit*>(dialog->GetDlgItem(id));
+        ASSERT_NE(box, nullptr) << "number box " << id;
+        const QString widest = WidestNumberFitting(largest, box->width(), QFontMetricsF(box->font()));
+        ASSERT_FALSE(widest.isEmpty()) << "number box " << id << " fits no number";
+        const QString shown = box->text();
+        const Ink inBox = InkOf(*box, widest);
+        // The same box wide enough for any number draws all of it.
+        const QSize size = box->size();
+        box->resize(size.width() + 100, size.height());
+        const Ink inWideBox = InkOf(*box, widest);
+        box->resize(size);
+        box->setText(shown);
+        EXPECT_TRUE(InsideTheFrame(inBox)) << widest.toStdString() << " in number box " << id << " ("
+                                           << size.width() << " logical pixels wide) is drawn at device pixels "
+                                           << inBox.where.left() << " to " << inBox.where.right() << " of "
+                                           << inBox.drawn.width();
+        // A digit hidden whole beyond the frame leaves background at the left all the same. A
+        // pixel either way is the text placed a logical pixel apart in the two boxes, drawn
+        // over other device pixels at 1.5 times.
+        EXPECT_LE(std::abs(inBox.where.width() - inWideBox.where.width()), 1)
+            << widest.toStdString() << " in number box " << id << " shows " << inBox.where.width() << " of the "
+            << inWideBox.where.width() << " device pixels of its ink";
+    }
 }
 
 }  // namespace
