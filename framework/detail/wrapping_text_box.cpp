@@ -138,13 +138,17 @@ std::vector<WrappingTextBox::Line> WrappingTextBox::Wrap(int start, int position
 
 std::size_t WrappingTextBox::LineOfOffset(int offset) const
 {
-    const auto after = std::ranges::upper_bound(lines_, offset, {}, &Line::start);
-    return static_cast<std::size_t>(std::max<std::ptrdiff_t>(after - lines_.begin() - 1, 0));
+    return LastLineStartingBy(offset, &Line::start);
 }
 
 std::size_t WrappingTextBox::LineOfPosition(int position) const
 {
-    const auto after = std::ranges::upper_bound(lines_, position, {}, &Line::position);
+    return LastLineStartingBy(position, &Line::position);
+}
+
+std::size_t WrappingTextBox::LastLineStartingBy(int value, int Line::*start) const
+{
+    const auto after = std::ranges::upper_bound(lines_, value, {}, start);
     return static_cast<std::size_t>(std::max<std::ptrdiff_t>(after - lines_.begin() - 1, 0));
 }
 

@@ -55,6 +55,8 @@ private:
     static int NextLinePosition(const Line& line) { return line.position + (line.end - line.start) + 1; }
     std::size_t LineOfOffset(int offset) const;
     std::size_t LineOfPosition(int position) const;
+    // The last line whose `start` (an offset or a document position) is at most `value`.
+    std::size_t LastLineStartingBy(int value, int Line::*start) const;
     QString DocumentText(std::size_t firstLine) const;
     double CharacterWidth(QChar character) const;
     double LineWidth() const;
