@@ -1,11 +1,8 @@
 #include "bench/bench_programs.h"
 
-#include "pulsar/ids.h"
-#include "pulsar/square1_channel.h"
-#include "rustle/ids.h"
-#include "rustle/noise_channel.h"
-#include "twinwave/ids.h"
-#include "twinwave/square2_triangle.h"
+#include "pulsar/program.h"
+#include "rustle/program.h"
+#include "twinwave/program.h"
 
 #include <algorithm>
 #include <array>
@@ -16,9 +13,9 @@ namespace {
 
 // Each program's first region accepts the end marker.
 const std::array<BenchProgram, 3> kPrograms = {{
-    {rustle::kProgram, rustle::IDC_NOISE1, rustle::IDC_BACK, rustle::IDC_END, rustle::IDC_LENSEL0, 4},
-    {pulsar::kProgram, 1030, pulsar::IDC_BACK, pulsar::IDC_END, pulsar::IDC_LENSEL0, 12},          // key "c"
-    {twinwave::kProgram, 1020, twinwave::IDC_BACK, twinwave::IDC_END, twinwave::IDC_LENSEL0, 23},  // key "c"
+    {rustle::kProgram, 1020, 4},    // "チ"
+    {pulsar::kProgram, 1030, 12},   // key "c"
+    {twinwave::kProgram, 1020, 23},  // key "c"
 }};
 
 }  // namespace

@@ -10,9 +10,6 @@
 struct BenchProgram {
     const Program& program;
     int append;       // a push button that appends one event
-    int back;         // "←"
-    int end;          // the end marker's button
-    int firstLength;  // the radio button of length position 0
     int otherRegion;  // a region to change to from region 0
 };
 
@@ -30,7 +27,7 @@ void SetHistoryDepth(const ComposerState& state, const BenchProgram& bench, int 
                      CheckLength checkLength)
 {
     while (state.history.Top() > entries)
-        click(bench.back);
+        click(bench.program.ids.back);
     while (state.history.Top() < entries) {
         checkLength(state.history.Top() % 2);
         click(bench.append);

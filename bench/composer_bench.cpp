@@ -37,9 +37,9 @@ const Operation kOperations[] = {
          model.Click(bench.append);
      }},
     {"end_marker", 1, kFullHistory - 1,
-     [](DialogModel& model, const BenchProgram& bench) { model.Click(bench.end); }},
+     [](DialogModel& model, const BenchProgram& bench) { model.Click(bench.program.ids.end); }},
     {"take_back", 1, kFullHistory,
-     [](DialogModel& model, const BenchProgram& bench) { model.Click(bench.back); }},
+     [](DialogModel& model, const BenchProgram& bench) { model.Click(bench.program.ids.back); }},
     {"region_change", 0, kFullHistory,
      [](DialogModel& model, const BenchProgram& bench) { model.PickRegion(bench.otherRegion); }},
 };

@@ -33,8 +33,8 @@ public:
     {
         SetHistoryDepth(
             state_, bench_, entries, [this](int id) { Button(id)->click(); },
-            [this](int position) { Button(bench_.firstLength + position)->click(); });
-        Button(bench_.firstLength + state_.history.Top() % 2)->click();
+            [this](int position) { Button(bench_.program.ids.firstLength + position)->click(); });
+        Button(bench_.program.ids.firstLength + state_.history.Top() % 2)->click();
         QApplication::processEvents();
     }
 

@@ -5,5 +5,6 @@ const char* const kProgramUnderBench = "pulsar";
 
 std::unique_ptr<CDialog> OpenDialog(ComposerState& state)
 {
+    AfxSetResourceHandle(pulsar::kComposer.resources.Table());
     return std::make_unique<pulsar::CComposerDlg>(nullptr, state);
 }

@@ -5,5 +5,6 @@ const char* const kProgramUnderBench = "rustle";
 
 std::unique_ptr<CDialog> OpenDialog(ComposerState& state)
 {
+    AfxSetResourceHandle(rustle::kComposer.resources.Table());
     return std::make_unique<rustle::CComposerDlg>(nullptr, state);
 }

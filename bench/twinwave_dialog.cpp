@@ -5,5 +5,6 @@ const char* const kProgramUnderBench = "twinwave";
 
 std::unique_ptr<CDialog> OpenDialog(ComposerState& state)
 {
+    AfxSetResourceHandle(twinwave::kComposer.resources.Table());
     return std::make_unique<twinwave::CComposerDlg>(nullptr, state);
 }

@@ -5,23 +5,22 @@ include(GNUInstallDirs)
 set(ORVO_ICON_SIZES 16 32 48 64 128)
 
 # orvo_add_composer_program(<name>)
-# Builds the composer program <name> from the files in its folder: <name>_dialog holds the
-# dialog (composer_dlg.cpp) and its resources (resources.cpp), linked in whole as a
-# resource section would be; the executable adds the application object (composer_app.cpp).
-# Tests link <name>_dialog and open the dialog themselves.
-# The program's icon resource is also written out at build time, as PNG images for the
+# Builds the composer program <name> from the files in its folder: <name>_dialog holds its
+# dialog template and resources (resources.cpp), linked in whole as a resource section
+# would be; the executable adds the application object (composer_app.cpp). Tests link
+# <name>_dialog and open the dialog themselves.
+# The program's icon resource is also written out at build time (by composer_icons), as PNG images for the
 # desktop's icon theme and as an .ico for the Windows resource script; installing puts the
 # program, those images and its desktop entry (<name>.desktop in its folder) in place.
 function(orvo_add_composer_program name)
-  add_library(${name}_dialog OBJECT composer_dlg.cpp resources.cpp)
-  target_link_libraries(${name}_dialog PUBLIC ${name}_channel orvo_shell PRIVATE orvo_warnings)
+  add_library(${name}_dialog OBJECT ${name}/resources.cpp)
+  target_link_libraries(${name}_dialog PUBLIC orvo_programs orvo_shell PRIVATE orvo_warnings)
 
-  add_executable(${name} WIN32 composer_app.cpp)
+  add_executable(${name} WIN32 ${name}/composer_app.cpp)
   target_link_libraries(${name} PRIVATE ${name}_dialog orvo_framework_main orvo_warnings)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${name})
 
-  add_executable(${name}_icons ${PROJECT_SOURCE_DIR}/shell/export_icons.cpp)
-  target_link_libraries(${name}_icons PRIVATE ${name}_dialog orvo_warnings)
-  set(icons ${CMAKE_CURRENT_BINARY_DIR}/icons)
+  set(icons ${CMAKE_CURRENT_BINARY_DIR}/${name}/icons)
   set(icon_files ${icons}/${name}.ico)
   foreach(size IN LISTS ORVO_ICON_SIZES)
     list(APPEND icon_files ${icons}/hicolor/${size}x${size}/apps/${name}.png)
@@ -29,8 +28,8 @@ function(orvo_add_composer_program name)
   # The toolkit's static data would count as leaks in a sanitizer build.
   add_custom_command(OUTPUT ${icon_files}
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:${name}_icons> ${name} ${icons} ${ORVO_ICON_SIZES}
-    DEPENDS ${name}_icons
+            $<TARGET_FILE:composer_icons> ${name} ${icons} ${ORVO_ICON_SIZES}
+    DEPENDS composer_icons
     COMMENT "Writing the icon of ${name} for the desktop" VERBATIM)
   add_custom_target(${name}_icon_files ALL DEPENDS ${icon_files})
   add_dependencies(${name} ${name}_icon_files)
@@ -42,6 +41,6 @@ function(orvo_add_composer_program name)
       install(FILES ${icons}/hicolor/${size}x${size}/apps/${name}.png
               DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
-    install(FILES ${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${name}/${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   endif()
 endfunction()

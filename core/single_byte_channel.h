@@ -14,7 +14,7 @@ using EventCodeRows = std::array<EventCodeRow, 8>;
 // Edit values of EditKind::Event are event indexes into the code rows.
 class SingleByteChannel final : public Channel {
 public:
-    SingleByteChannel(const EventCodeRows& rows, RegionCatalogue catalogue)
+    constexpr SingleByteChannel(const EventCodeRows& rows, RegionCatalogue catalogue)
         : rows_(rows), catalogue_(catalogue) {}
 
     RegionCatalogue Catalogue() const override { return catalogue_; }

@@ -9,21 +9,25 @@ class CCmdTarget;
 
 using AFX_PMSG = void (CCmdTarget::*)();
 using AFX_PMSG_CURSOR = HCURSOR (CCmdTarget::*)();
+using AFX_PMSG_RANGE = void (CCmdTarget::*)(UINT);
 
 // The handler's signature.
 enum class AfxSig : unsigned char {
     End,     // ends a table
     Void,    // void handler()
     Cursor,  // HCURSOR handler()
+    Range,   // void handler(UINT id), for the ids id..lastId
 };
 
 struct AFX_MSGMAP_ENTRY {
     UINT message;  // WM_COMMAND for commands and control notifications
     int code;      // the notification code; BN_CLICKED is also a plain command
     int id;        // the control or command id; 0 for other messages
+    int lastId;    // the last id of a range; id itself otherwise
     AfxSig sig;
     AFX_PMSG handler;
     AFX_PMSG_CURSOR cursorHandler;
+    AFX_PMSG_RANGE rangeHandler;
 };
 
 struct AFX_MSGMAP {
@@ -64,35 +68,46 @@ protected:                                            \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }       \
     const AFX_MSGMAP* theClass::GetThisMessageMap() AFX_MESSAGE_MAP_OPEN(theClass, baseClass)
 
-#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, typeName, baseClass)                         \
-    template <typename typeName>                                                          \
-    const AFX_MSGMAP* theClass<typeName>::GetMessageMap() const                           \
+// The map of a class template with one parameter, `param` of kind `paramKind`
+// (`typename`, or a value's type such as `const Program&`).
+#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, paramKind, param, baseClass)                 \
+    template <paramKind param>                                                            \
+    const AFX_MSGMAP* theClass<param>::GetMessageMap() const                              \
     {                                                                                     \
         return GetThisMessageMap();                                                       \
     }                                                                                     \
-    template <typename typeName>                                                          \
-    const AFX_MSGMAP* theClass<typeName>::GetThisMessageMap()                             \
-        AFX_MESSAGE_MAP_OPEN(theClass<typeName>, baseClass)
+    template <paramKind param>                                                            \
+    const AFX_MSGMAP* theClass<param>::GetThisMessageMap()                                \
+        AFX_MESSAGE_MAP_OPEN(theClass<param>, baseClass)
 
 #define END_MESSAGE_MAP()                                                          \
-            {0, 0, 0, AfxSig::End, nullptr, nullptr}                               \
+            {0, 0, 0, 0, AfxSig::End, nullptr, nullptr, nullptr}                   \
         };                                                                         \
         static const AFX_MSGMAP messageMap{&TheBaseClass::GetThisMessageMap, messageEntries}; \
         return &messageMap;                                                        \
     }
 
 #define ON_WM_PAINT() \
-    {WM_PAINT, 0, 0, AfxSig::Void, static_cast<AFX_PMSG>(&ThisClass::OnPaint), nullptr},
+    {WM_PAINT, 0, 0, 0, AfxSig::Void, static_cast<AFX_PMSG>(&ThisClass::OnPaint), nullptr, nullptr},
 
-#define ON_WM_QUERYDRAGICON()                                      \
-    {WM_QUERYDRAGICON, 0, 0, AfxSig::Cursor, nullptr,              \
-     static_cast<AFX_PMSG_CURSOR>(&ThisClass::OnQueryDragIcon)},
+#define ON_WM_QUERYDRAGICON()                                                  \
+    {WM_QUERYDRAGICON, 0, 0, 0, AfxSig::Cursor, nullptr,                       \
+     static_cast<AFX_PMSG_CURSOR>(&ThisClass::OnQueryDragIcon), nullptr},
 
-#define ON_COMMAND(id, memberFxn) \
-    {WM_COMMAND, BN_CLICKED, (id), AfxSig::Void, static_cast<AFX_PMSG>(&ThisClass::memberFxn), nullptr},
+// Notification `code` from control `id`.
+#define ON_CONTROL(code, id, memberFxn)                                                  \
+    {WM_COMMAND, (code), (id), (id), AfxSig::Void, static_cast<AFX_PMSG>(&ThisClass::memberFxn), \
+     nullptr, nullptr},
+
+#define ON_COMMAND(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 
 // A click is the button's command.
-#define ON_BN_CLICKED(id, memberFxn) ON_COMMAND(id, memberFxn)
+#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 
-#define ON_CBN_SELCHANGE(id, memberFxn) \
-    {WM_COMMAND, CBN_SELCHANGE, (id), AfxSig::Void, static_cast<AFX_PMSG>(&ThisClass::memberFxn), nullptr},
+#define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
+
+// Notification `code` from any of the controls `firstId`..`lastId`; the handler takes the
+// control's id.
+#define ON_CONTROL_RANGE(code, firstId, lastId, memberFxn)                       \
+    {WM_COMMAND, (code), (firstId), (lastId), AfxSig::Range, nullptr, nullptr,   \
+     static_cast<AFX_PMSG_RANGE>(&ThisClass::memberFxn)},

@@ -4,6 +4,14 @@
 
 namespace {
 
+const ResourceTable* module = nullptr;
+
+const ResourceTable& Module()
+{
+    static const ResourceTable none{};
+    return module != nullptr ? *module : none;
+}
+
 template <typename Resource>
 const Resource* FindById(std::span<const Resource> resources, int id)
 {
@@ -15,23 +23,33 @@ const Resource* FindById(std::span<const Resource> resources, int id)
 
 const DialogTemplate* AfxFindDialogTemplate(int id)
 {
-    const DialogResource* resource = FindById(kModuleResources.dialogs, id);
+    const DialogResource* resource = FindById(Module().dialogs, id);
     return resource != nullptr ? resource->dialog : nullptr;
 }
 
 std::span<const DialogInitRecord> AfxFindDialogInit(int id)
 {
-    const DialogInitResource* resource = FindById(kModuleResources.dialogInits, id);
+    const DialogInitResource* resource = FindById(Module().dialogInits, id);
     return resource != nullptr ? resource->records : std::span<const DialogInitRecord>{};
 }
 
 const IconResource* AfxFindIcon(int id)
 {
-    return FindById(kModuleResources.icons, id);
+    return FindById(Module().icons, id);
 }
 
 std::span<const ControlNameRecord> AfxFindControlNames(int dialogId)
 {
-    const ControlNamesResource* resource = FindById(kModuleResources.controlNames, dialogId);
+    const ControlNamesResource* resource = FindById(Module().controlNames, dialogId);
     return resource != nullptr ? resource->names : std::span<const ControlNameRecord>{};
+}
+
+void AfxSetResourceHandle(const ResourceTable& resources)
+{
+    module = &resources;
+}
+
+const ResourceTable& AfxGetResourceHandle()
+{
+    return Module();
 }

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "framework/dialog_template.h"
-#include "framework/version_info.h"
 
 #include <span>
 
 // What a program links into itself as resources: dialog templates, their initialisation
-// data, icons and the version information, each found by its id.
+// data, icons and the names of controls, each found by its id.
 
 struct DialogResource {
     int id;
@@ -45,13 +44,13 @@ struct ResourceTable {
     std::span<const DialogResource> dialogs;
     std::span<const DialogInitResource> dialogInits;
     std::span<const IconResource> icons;
-    const VersionInfo* version;  // resource 1
     std::span<const ControlNamesResource> controlNames = {};
 };
 
-// The executable's resources, as its resource section would be: every program (and every
-// test executable) defines this table exactly once.
-extern const ResourceTable kModuleResources;
+// The resources the framework looks things up in, as a module's resource section: a
+// program sets its own before it opens a dialog; none are set at first.
+void AfxSetResourceHandle(const ResourceTable& resources);
+const ResourceTable& AfxGetResourceHandle();
 
 const DialogTemplate* AfxFindDialogTemplate(int id);
 std::span<const DialogInitRecord> AfxFindDialogInit(int id);  // empty when there is none

@@ -2,4 +2,4 @@
 #include "pulsar/composer_dlg.h"
 #include "shell/composer_app.h"
 
-CComposerApp<pulsar::CComposerDlg> theApp;
+CComposerApp<pulsar::kComposer> theApp;

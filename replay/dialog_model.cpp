@@ -26,7 +26,7 @@ void DialogModel::CheckLength(int position)
 
 bool DialogModel::Click(int controlId)
 {
-    const std::optional<Edit> edit = program_.buttonEdit(controlId);
+    const std::optional<Edit> edit = ButtonEdit(program_, controlId);
     if (!edit)
         return false;
     composer_.Run(*edit);

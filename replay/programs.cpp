@@ -1,8 +1,8 @@
 #include "replay/programs.h"
 
-#include "pulsar/square1_channel.h"
-#include "rustle/noise_channel.h"
-#include "twinwave/square2_triangle.h"
+#include "pulsar/program.h"
+#include "rustle/program.h"
+#include "twinwave/program.h"
 
 const Program* FindProgram(std::string_view name)
 {

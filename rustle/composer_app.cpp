@@ -2,4 +2,4 @@
 #include "rustle/composer_dlg.h"
 #include "shell/composer_app.h"
 
-CComposerApp<rustle::CComposerDlg> theApp;
+CComposerApp<rustle::kComposer> theApp;

@@ -1,18 +1,19 @@
 #pragma once
 
 #include "framework/framework.h"
+#include "shell/composer_dialog.h"
 
-// The application of a composer program: `Dialog` is the program's CComposerDlg. One
-// global object of this class runs the dialog once, modally, and lets the program end.
-template <class Dialog>
+// The application of composer program `P`. One global object of this class sets the
+// program's resources, runs its dialog once, modally, and lets the program end.
+template <const ComposerProgram& P>
 class CComposerApp : public CWinApp {
 public:
-    CComposerApp() : CWinApp(nullptr) {}
+    CComposerApp() : CWinApp(nullptr) { AfxSetResourceHandle(P.resources.Table()); }
 
     BOOL InitInstance() override
     {
         Enable3dControls();
-        Dialog dlg;
+        ComposerDialog<P> dlg;
         m_pMainWnd = &dlg;
         [[maybe_unused]] const int response = dlg.DoModal();
         m_pMainWnd = nullptr;  // the dialog object ends here
@@ -22,6 +23,6 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_TEMPLATE_MESSAGE_MAP(CComposerApp, Dialog, CWinApp)
+BEGIN_TEMPLATE_MESSAGE_MAP(CComposerApp, const ComposerProgram&, P, CWinApp)
     ON_COMMAND(ID_HELP, CWinApp::OnHelp)
 END_MESSAGE_MAP()

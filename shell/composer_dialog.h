@@ -3,6 +3,7 @@
 #include "core/composer.h"
 #include "core/program.h"
 #include "framework/framework.h"
+#include "shell/composer_resources.h"
 #include "shell/minimised_icon.h"
 #include "shell/process_state.h"
 
@@ -10,42 +11,69 @@
 #include <iterator>
 #include <optional>
 #include <string>
-#include <type_traits>
 
-// The dialog frame that the composer programs share. `Dialog` is a program's own
-// CComposerDlg, derived from ComposerDialog<CComposerDlg>. It declares, in whatever order
-// it likes and accessible to this base, the members
-//
-//     CComboBox regionList;   CEdit outputBox;
-//     int byteCount = 0;      int byteBudget = 0;     int durations[8] = {};
-//     int durationTotal = 0;  int lengthIndex = -1;
-//     HICON icon = AfxGetApp()->LoadIcon(IDI_COMPOSER);
-//
-// and supplies its DoDataExchange (its own exchange order), its message map and one-line
-// button handlers that call Run. This base does the rest: the set-up, the exchange
-// contract of every operation (through the core's Composer), the region change, the
-// painting while minimised and the drag icon.
-template <class Dialog>
+// The order in which a dialog exchanges its members with the controls.
+enum class ExchangeOrder {
+    ListFirst,    // region list, output box, count, budget, durations, total, radio group
+    OutputFirst,  // output box, region list, radio group, count, budget, durations, total
+};
+
+// A composer program as its dialog sees it.
+struct ComposerProgram {
+    const Program& program;
+    const ComposerResources& resources;
+    ExchangeOrder exchangeOrder;
+};
+
+// The dialog of composer program `P`: the set-up, the exchange contract of every
+// operation (through the core's Composer), the region change, one handler for all push
+// buttons, the painting while minimised and the drag icon. The program's resources must be
+// the resource handle when the dialog is made (the application sets them).
+template <const ComposerProgram& P>
 class ComposerDialog : public CDialog, private ComposerView {
 public:
-    // The dialog of `program` from template `templateId`. The state is the process's own
-    // unless a test brings a fresh one.
-    ComposerDialog(int templateId, const Program& program, CWnd* parent = nullptr,
-                   ComposerState& state = ProcessComposerState())
-        : CDialog(templateId, parent), program_(program), composer_(program.channel, state, *this)
+    // The dialog on the process's state unless a test brings a fresh one.
+    explicit ComposerDialog(CWnd* parent = nullptr, ComposerState& state = ProcessComposerState())
+        : CDialog(IDD_COMPOSER, parent), composer_(P.program.channel, state, *this)
     {
     }
 
 protected:
+    CComboBox regionList;
+    CEdit outputBox;
+    int byteCount = 0;
+    int byteBudget = 0;
+    int durations[8] = {};
+    int durationTotal = 0;
+    int lengthIndex = -1;
+    HICON icon = AfxGetApp()->LoadIcon(IDI_COMPOSER);
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        CDialog::DoDataExchange(pDX);
+        const ComposerControlIds& ids = P.program.ids;
+        if (P.exchangeOrder == ExchangeOrder::ListFirst) {
+            DDX_Control(pDX, ids.regionList, regionList);
+            DDX_Control(pDX, ids.output, outputBox);
+            ExchangeNumbers(pDX);
+            DDX_Radio(pDX, ids.firstLength, lengthIndex);
+        } else {
+            DDX_Control(pDX, ids.output, outputBox);
+            DDX_Control(pDX, ids.regionList, regionList);
+            DDX_Radio(pDX, ids.firstLength, lengthIndex);
+            ExchangeNumbers(pDX);
+        }
+    }
+
     // Fill the list and write the fields (base), set the icons, select the current region
     // without a notification, reset for it, check radio position 0; TRUE gives the focus to
     // the first tab stop, the region list.
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
-        SetIcon(Self().icon, TRUE);
-        SetIcon(Self().icon, FALSE);
-        Self().regionList.SetCurSel(composer_.State().currentRegion);
+        SetIcon(icon, TRUE);
+        SetIcon(icon, FALSE);
+        regionList.SetCurSel(composer_.State().currentRegion);
         composer_.SetUp();
         return TRUE;
     }
@@ -60,54 +88,68 @@ protected:
         SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
         CRect client;
         GetClientRect(&client);
-        PaintMinimisedIcon(dc, client, {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
-                           Self().icon);
+        PaintMinimisedIcon(dc, client, {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}, icon);
     }
 
-    HCURSOR OnQueryDragIcon() { return Self().icon; }
+    HCURSOR OnQueryDragIcon() { return icon; }
 
-    // The region list's selection-change handler.
-    void OnSelchangeRegion() { composer_.ChangeRegion(Self().regionList.GetCurSel()); }
+    void OnSelchangeRegion() { composer_.ChangeRegion(regionList.GetCurSel()); }
 
-    // Runs the edit behind push button `controlId` (nothing for a key without a meaning).
-    void Run(int controlId)
+    // A key, the rest, "←" or the end button; a key captioned "x" does nothing at all.
+    void OnButton(UINT id)
     {
-        if (const std::optional<Edit> edit = program_.buttonEdit(controlId))
+        if (const std::optional<Edit> edit = ButtonEdit(P.program, static_cast<int>(id)))
             composer_.Run(*edit);
     }
-    void Run(Edit edit) { composer_.Run(edit); }
+
+    DECLARE_MESSAGE_MAP()
 
 private:
-    Dialog& Self() { return static_cast<Dialog&>(*this); }
+    void ExchangeNumbers(CDataExchange* pDX)
+    {
+        const ComposerControlIds& ids = P.program.ids;
+        DDX_Text(pDX, ids.count, byteCount);
+        DDX_Text(pDX, ids.budget, byteBudget);
+        for (int i = 0; i < 8; ++i)
+            DDX_Text(pDX, ids.firstDuration + i, durations[i]);
+        DDX_Text(pDX, ids.total, durationTotal);
+    }
 
     void ReadFields(ComposerFields& fields, std::string& outputText) override
     {
         UpdateData(TRUE);
-        const Dialog& self = Self();
-        static_assert(std::extent_v<decltype(self.durations)> == std::tuple_size_v<decltype(fields.durations)>);
-        fields.byteCount = self.byteCount;
-        fields.byteBudget = self.byteBudget;
-        std::ranges::copy(self.durations, fields.durations.begin());
-        fields.durationTotal = self.durationTotal;
-        fields.lengthIndex = self.lengthIndex;
+        fields.byteCount = byteCount;
+        fields.byteBudget = byteBudget;
+        std::ranges::copy(durations, fields.durations.begin());
+        fields.durationTotal = durationTotal;
+        fields.lengthIndex = lengthIndex;
         CString text;
-        self.outputBox.GetWindowText(text);
+        outputBox.GetWindowText(text);
         outputText = text.Str();
     }
 
     void WriteFields(const ComposerFields& fields) override
     {
-        Dialog& self = Self();
-        self.byteCount = fields.byteCount;
-        self.byteBudget = fields.byteBudget;
-        std::ranges::copy(fields.durations, std::begin(self.durations));
-        self.durationTotal = fields.durationTotal;
-        self.lengthIndex = fields.lengthIndex;
+        byteCount = fields.byteCount;
+        byteBudget = fields.byteBudget;
+        std::ranges::copy(fields.durations, std::begin(durations));
+        durationTotal = fields.durationTotal;
+        lengthIndex = fields.lengthIndex;
         UpdateData(FALSE);
     }
 
-    void SetOutputText(const std::string& text) override { Self().outputBox.SetWindowText(text.c_str()); }
+    void SetOutputText(const std::string& text) override { outputBox.SetWindowText(text.c_str()); }
 
-    const Program& program_;
     Composer composer_;
 };
+
+BEGIN_TEMPLATE_MESSAGE_MAP(ComposerDialog, const ComposerProgram&, P, CDialog)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_CBN_SELCHANGE(P.program.ids.regionList, OnSelchangeRegion)
+    ON_CONTROL_RANGE(BN_CLICKED, P.program.keys.front().controlId, P.program.keys.back().controlId, OnButton)
+    // "休", "←" and the end button, each a range of one.
+    ON_CONTROL_RANGE(BN_CLICKED, P.program.ids.rest, P.program.ids.rest, OnButton)
+    ON_CONTROL_RANGE(BN_CLICKED, P.program.ids.back, P.program.ids.back, OnButton)
+    ON_CONTROL_RANGE(BN_CLICKED, P.program.ids.end, P.program.ids.end, OnButton)
+END_MESSAGE_MAP()

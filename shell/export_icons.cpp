@@ -1,9 +1,12 @@
-// Build tool of each composer program: writes the program's icon (resource 128) as the files
+// Build tool of the composer programs: writes a program's icon (resource 128) as the files
 // the desktop's icon theme and a Windows resource script take.
-//   <program>_icons NAME DIRECTORY SIZE...
+//   composer_icons NAME DIRECTORY SIZE...
 // makes DIRECTORY/hicolor/<n>x<n>/apps/NAME.png for each SIZE n, and DIRECTORY/NAME.ico with
 // the icon's own images.
 #include "framework/icon_export.h"
+#include "pulsar/composer_dlg.h"
+#include "rustle/composer_dlg.h"
+#include "twinwave/composer_dlg.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,7 +15,14 @@
 
 namespace {
 
-constexpr int kIconId = 128;
+const ComposerProgram* ProgramNamed(std::string_view name)
+{
+    for (const ComposerProgram* composer : {&rustle::kComposer, &pulsar::kComposer, &twinwave::kComposer}) {
+        if (composer->program.name == name)
+            return composer;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -23,18 +33,24 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string name = argv[1];
+    const ComposerProgram* composer = ProgramNamed(name);
+    if (composer == nullptr) {
+        std::cerr << "no composer program " << name << '\n';
+        return 2;
+    }
+    AfxSetResourceHandle(composer->resources.Table());
     const std::filesystem::path directory = argv[2];
     for (int argument = 3; argument < argc; ++argument) {
         const int size = std::atoi(argv[argument]);
         const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
         const std::filesystem::path folder = directory / "hicolor" / sizeName / "apps";
         std::filesystem::create_directories(folder);
-        if (!AfxSaveIconAsPng(kIconId, size, (folder / (name + ".png")).string().c_str())) {
+        if (!AfxSaveIconAsPng(IDI_COMPOSER, size, (folder / (name + ".png")).string().c_str())) {
             std::cerr << "cannot write the " << sizeName << " icon into " << folder << '\n';
             return 1;
         }
     }
-    if (!AfxSaveIconAsIco(kIconId, (directory / (name + ".ico")).string().c_str())) {
+    if (!AfxSaveIconAsIco(IDI_COMPOSER, (directory / (name + ".ico")).string().c_str())) {
         std::cerr << "cannot write " << name << ".ico into " << directory << '\n';
         return 1;
     }

@@ -2,4 +2,4 @@
 #include "twinwave/composer_dlg.h"
 #include "shell/composer_app.h"
 
-CComposerApp<twinwave::CComposerDlg> theApp;
+CComposerApp<twinwave::kComposer> theApp;

@@ -11,16 +11,17 @@ namespace detail {
 
 HICON LoadIconResource(int id)
 {
-    static std::map<int, std::unique_ptr<IconObject>> loaded;
-    if (const auto found = loaded.find(id); found != loaded.end())
-        return found->second.get();
+    // Kept by resource, not by id: each program's module has its own icon 128.
+    static std::map<const IconResource*, std::unique_ptr<IconObject>> loaded;
     const IconResource* resource = AfxFindIcon(id);
     if (resource == nullptr || resource->images.empty())
         return nullptr;
+    if (const auto found = loaded.find(resource); found != loaded.end())
+        return found->second.get();
     auto icon = std::make_unique<IconObject>();
     icon->standard = IconImageOfSize(*resource, GetSystemMetrics(SM_CXICON));
     icon->small = IconImageOfSize(*resource, GetSystemMetrics(SM_CXSMICON));
-    return loaded.emplace(id, std::move(icon)).first->second.get();
+    return loaded.emplace(resource, std::move(icon)).first->second.get();
 }
 
 }  // namespace detail

@@ -7,9 +7,10 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
 
 set(_support ${PROJECT_SOURCE_DIR}/tests/support)
 
-add_library(orvo_gui_test_support STATIC ${_support}/widget_driver.cpp ${_support}/composer_dialog_driver.cpp)
+add_library(orvo_gui_test_support STATIC ${_support}/widget_driver.cpp ${_support}/composer_dialog_driver.cpp
+  ${_support}/programs_under_test.cpp)
 target_link_libraries(orvo_gui_test_support
-  PUBLIC orvo_framework replay_lib Qt6::Widgets Qt6::Test GTest::gtest
+  PUBLIC orvo_framework replay_lib rustle_dialog pulsar_dialog twinwave_dialog Qt6::Widgets Qt6::Test GTest::gtest
   PRIVATE orvo_warnings)
 
 # main(): the toolkit's application object, then the tests (off-screen unless told).

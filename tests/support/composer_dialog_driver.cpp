@@ -12,13 +12,13 @@
 
 int ComposerDialogDriver::RegionCount() const
 {
-    const auto* list = ControlWidget<QComboBox>(dialog_, ids_.region);
+    const auto* list = ControlWidget<QComboBox>(dialog_, ids_.regionList);
     return list != nullptr ? list->count() : 0;
 }
 
 void ComposerDialogDriver::PickRegion(int index)
 {
-    PickListItem(dialog_, ids_.region, index);
+    PickListItem(dialog_, ids_.regionList, index);
 }
 
 void ComposerDialogDriver::CheckLength(int position)
@@ -76,6 +76,6 @@ std::string ComposerDialogDriver::Show() const
         shown.durations[i] = Number(ids_.firstDuration + static_cast<int>(i));
     shown.durationTotal = Number(ids_.total);
     shown.lengthIndex = CheckedLength();
-    const auto* list = ControlWidget<QComboBox>(dialog_, ids_.region);
+    const auto* list = ControlWidget<QComboBox>(dialog_, ids_.regionList);
     return FormatShowLine(list != nullptr ? list->currentIndex() : -2, shown, Output());
 }

@@ -1,20 +1,10 @@
 #pragma once
 
+#include "core/program.h"
 #include "framework/cdialog.h"
 #include "replay/composer_driver.h"
 
 #include <string>
-
-// The controls of a composer dialog that an action script reaches or reads.
-struct ComposerControlIds {
-    int region;
-    int count;
-    int budget;
-    int firstDuration;  // + i: the duration of radio position i
-    int total;
-    int firstLength;    // + i: radio position i
-    int output;
-};
 
 // A composer dialog driven as the user drives it: items picked from the open region list,
 // clicks on the radio buttons and push buttons; what it shows is read off the widgets.

@@ -1,8 +1,8 @@
 #include "tests/support/reference_dialog.h"
 
 #include "core/duration_groups.h"
-#include "pulsar/square1_channel.h"
-#include "twinwave/square2_triangle.h"
+#include "pulsar/program.h"
+#include "twinwave/program.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -44,17 +44,17 @@ std::vector<Button> ButtonsOf(Voice voice)
         break;
     case Voice::SquareOne:
         // Event index k carries the event value k + 2, except the last key, which has 1.
-        for (const pulsar::Key& key : pulsar::kKeys) {
-            if (key.eventIndex == pulsar::kNoEvent)
+        for (const Key& key : pulsar::kKeys) {
+            if (key.value == kNoEvent)
                 buttons.push_back({key.controlId, Button::Nothing, 0});
             else
-                buttons.push_back({key.controlId, Button::Note, key.eventIndex == 30 ? 1 : key.eventIndex + 2});
+                buttons.push_back({key.controlId, Button::Note, key.value == 30 ? 1 : key.value + 2});
         }
         buttons.insert(buttons.end(), {{1055, Button::Note, 2}, {1056, Button::Back, 0}, {1057, Button::End, 0}});
         break;
     case Voice::Twinwave:
-        for (const twinwave::NoteKey& key : twinwave::kNoteKeys)
-            buttons.push_back({key.controlId, key.noteByte < 0 ? Button::Nothing : Button::Note, key.noteByte});
+        for (const Key& key : twinwave::kKeys)
+            buttons.push_back({key.controlId, key.value < 0 ? Button::Nothing : Button::Note, key.value});
         buttons.insert(buttons.end(), {{1063, Button::Note, 4}, {1081, Button::Back, 0}, {1083, Button::End, 0}});
         break;
     }

@@ -1,4 +1,4 @@
-#include "twinwave/length_change_channel.h"
+#include "core/length_change_channel.h"
 
 #include "core/duration_groups.h"
 #include "core/output_text.h"

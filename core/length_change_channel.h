@@ -8,7 +8,7 @@
 // and a region that allows it.
 class LengthChangeChannel final : public Channel {
 public:
-    explicit LengthChangeChannel(RegionCatalogue catalogue) : catalogue_(catalogue) {}
+    explicit constexpr LengthChangeChannel(RegionCatalogue catalogue) : catalogue_(catalogue) {}
 
     RegionCatalogue Catalogue() const override { return catalogue_; }
 
