@@ -7,21 +7,16 @@ namespace {
 
 #include "pulsar/icon.xpm"
 
-constexpr auto kControls = Controls(
-    RegionList(kIds.regionList, {6, 6, 138, 99}),
-    NumberBox(kIds.count, {150, 6, 15, 12}),
-    Separator({166, 9, 8, 8}),
-    NumberBox(kIds.budget, {171, 6, 15, 12}),
-    LengthRows(kIds, 6, 24, 36),
-    NumberBox(kIds.total, {129, 24, 21, 12}),
-    PushButton(kIds.back, "←", {156, 24, 12, 12}),
-    PushButton(kIds.end, "変", {174, 24, 12, 12}),
-    KeyRows(kKeys, {.width = 6, .height = 18, .whiteY = 66, .blackY = 45}),
-    PushButton(kIds.rest, "休", {174, 48, 12, 12}),
-    OutputBox(kIds.output, {6, 90, 180, 30}));
-
-constexpr DialogTemplate kDialog{
-    "Orvo (Square Wave 1)", {0, 0, 191, 127}, kComposerDialogStyle, kComposerDialogExStyle, kComposerFont, kControls};
+constexpr ComposerLayout kLayout{
+    .title = "Orvo (Square Wave 1)", .width = 191, .height = 127,
+    .regionList = {6, 6, 138, 99}, .editableRegionList = false,
+    .count = {150, 6, 15, 12}, .separator = {166, 9, 8, 8}, .budget = {171, 6, 15, 12},
+    .lengthsX = 6, .durationY = 24, .radioY = 36, .total = {129, 24, 21, 12},
+    .keyWidth = 6, .keyHeight = 18, .whiteKeyY = 66, .blackKeyY = 45,
+    .rest = {174, 48, 12, 12}, .back = {156, 24, 12, 12}, .end = {174, 24, 12, 12}, .endCaption = "変",
+    .output = {6, 90, 180, 30}, .keysBeforeButtons = false};
+constexpr auto kControls = ComposerControls(kIds, kKeys, kLayout);
+constexpr DialogTemplate kDialog = ComposerTemplate(kLayout, kControls);
 const ComposerResources kResources(kProgram, kDialog, pulsar_icon_32, pulsar_icon_16);
 
 }  // namespace

@@ -7,21 +7,16 @@ namespace {
 
 #include "rustle/icon.xpm"
 
-constexpr auto kControls = Controls(
-    RegionList(kIds.regionList, {6, 6, 84, 60}, true),
-    NumberBox(kIds.count, {93, 6, 12, 12}),
-    Separator({106, 9, 8, 8}),
-    NumberBox(kIds.budget, {111, 6, 12, 12}),
-    LengthRows(kIds, 6, 24, 36),
-    NumberBox(kIds.total, {6, 48, 18, 12}),
-    KeyRows(kKeys, {.width = 15, .height = 12, .whiteY = 48, .blackY = 48}),
-    PushButton(kIds.rest, "休", {81, 48, 12, 12}),
-    PushButton(kIds.back, "←", {96, 48, 12, 12}),
-    PushButton(kIds.end, "終", {111, 48, 12, 12}),
-    OutputBox(kIds.output, {6, 66, 117, 30}));
-
-constexpr DialogTemplate kDialog{
-    "Orvo (Noise)", {0, 0, 129, 103}, kComposerDialogStyle, kComposerDialogExStyle, kComposerFont, kControls};
+constexpr ComposerLayout kLayout{
+    .title = "Orvo (Noise)", .width = 129, .height = 103,
+    .regionList = {6, 6, 84, 60}, .editableRegionList = true,
+    .count = {93, 6, 12, 12}, .separator = {106, 9, 8, 8}, .budget = {111, 6, 12, 12},
+    .lengthsX = 6, .durationY = 24, .radioY = 36, .total = {6, 48, 18, 12},
+    .keyWidth = 15, .keyHeight = 12, .whiteKeyY = 48, .blackKeyY = 48,
+    .rest = {81, 48, 12, 12}, .back = {96, 48, 12, 12}, .end = {111, 48, 12, 12}, .endCaption = "終",
+    .output = {6, 66, 117, 30}, .keysBeforeButtons = true};
+constexpr auto kControls = ComposerControls(kIds, kKeys, kLayout);
+constexpr DialogTemplate kDialog = ComposerTemplate(kLayout, kControls);
 const ComposerResources kResources(kProgram, kDialog, rustle_icon_32, rustle_icon_16);
 
 }  // namespace

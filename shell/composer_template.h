@@ -7,7 +7,7 @@
 
 #include <array>
 #include <cstddef>
-#include <type_traits>
+#include <span>
 
 // What the composer dialogs' templates have in common: the dialog's style and font, the
 // style of each kind of control, and the rows that every template is made of.
@@ -40,86 +40,83 @@ inline constexpr std::uint32_t kPushButtonStyle = kControlStyle | BS_PUSHBUTTON 
 // The "/" between count and budget.
 inline constexpr std::uint32_t kSeparatorStyle = kControlStyle | SS_LEFT | WS_GROUP;
 
-// The template's rows, each kind of control with its style.
-
-constexpr DialogItemTemplate RegionList(int id, DialogRect rect, bool editable = false)
-{
-    return {"COMBOBOX", id, "", rect, editable ? kEditableRegionListStyle : kRegionListStyle};
-}
-
-constexpr DialogItemTemplate NumberBox(int id, DialogRect rect)
-{
-    return {"EDIT", id, "", rect, kNumberBoxStyle, kNumberBoxExStyle};
-}
-
-constexpr DialogItemTemplate Separator(DialogRect rect)
-{
-    return {"STATIC", -1, "/", rect, kSeparatorStyle};
-}
-
-constexpr DialogItemTemplate PushButton(int id, const char* caption, DialogRect rect)
-{
-    return {"BUTTON", id, caption, rect, kPushButtonStyle};
-}
-
-constexpr DialogItemTemplate OutputBox(int id, DialogRect rect)
-{
-    return {"EDIT", id, "", rect, kOutputBoxStyle};
-}
-
-// The eight radio buttons of the note lengths, each followed by its duration box: the boxes
-// 12 units square on a 15-unit pitch from `x` at `boxY`, each radio button 3 units in from
-// its box's left edge at `radioY`.
-consteval std::array<DialogItemTemplate, 16> LengthRows(const ComposerControlIds& ids, int x, int boxY, int radioY)
-{
-    std::array<DialogItemTemplate, 16> rows{};
-    for (int i = 0; i < kLengthPositions; ++i) {
-        const int left = x + 15 * i;
-        rows[static_cast<std::size_t>(2 * i)] = {"BUTTON", ids.firstLength + i, "Radio1", {left + 3, radioY, 9, 9},
-                                                 i == 0 ? kFirstLengthRadioStyle : kLengthRadioStyle};
-        rows[static_cast<std::size_t>(2 * i + 1)] = NumberBox(ids.firstDuration + i, {left, boxY, 12, 12});
-    }
-    return rows;
-}
-
-// The size of a program's key buttons and the top of each row.
-struct KeyShape {
+// Where a composer dialog's controls stand, in dialog units, and what the dialog shows
+// that no description of the voice says.
+struct ComposerLayout {
+    const char* title;
     int width;
     int height;
-    int whiteY;
-    int blackY;
+    DialogRect regionList;
+    bool editableRegionList;  // a text field that nothing reads
+    DialogRect count;
+    DialogRect separator;     // the "/" between count and budget
+    DialogRect budget;
+    // The eight duration boxes stand 12 units square on a 15-unit pitch from `lengthsX` at
+    // `durationY`; each radio button 3 units in from its box's left edge, at `radioY`.
+    int lengthsX;
+    int durationY;
+    int radioY;
+    DialogRect total;
+    int keyWidth;
+    int keyHeight;
+    int whiteKeyY;
+    int blackKeyY;
+    DialogRect rest;
+    DialogRect back;
+    DialogRect end;
+    const char* endCaption;
+    DialogRect output;
+    bool keysBeforeButtons;  // keys, "休", "←", end; otherwise "←", end, keys, "休"
 };
 
+// The controls of a composer dialog in template order (which is also the tab order).
 template <std::size_t N>
-consteval std::array<DialogItemTemplate, N> KeyRows(const std::array<Key, N>& keys, KeyShape shape)
+consteval std::array<DialogItemTemplate, 25 + N> ComposerControls(const ComposerControlIds& ids,
+                                                                    const std::array<Key, N>& keys,
+                                                                    const ComposerLayout& layout)
 {
-    std::array<DialogItemTemplate, N> rows{};
-    for (std::size_t i = 0; i < N; ++i) {
-        const Key& key = keys[i];
-        const int y = key.row == KeyRow::White ? shape.whiteY : shape.blackY;
-        rows[i] = PushButton(key.controlId, key.caption, {key.x, y, shape.width, shape.height});
+    std::array<DialogItemTemplate, 25 + N> rows{};
+    std::size_t next = 0;
+    const auto add = [&](const DialogItemTemplate& row) { rows[next++] = row; };
+    const auto addKeys = [&] {
+        for (const Key& key : keys) {
+            const int y = key.row == KeyRow::White ? layout.whiteKeyY : layout.blackKeyY;
+            add({"BUTTON", key.controlId, key.caption, {key.x, y, layout.keyWidth, layout.keyHeight}, kPushButtonStyle});
+        }
+    };
+    const auto addButton = [&](int id, const char* caption, DialogRect rect) {
+        add({"BUTTON", id, caption, rect, kPushButtonStyle});
+    };
+
+    add({"COMBOBOX", ids.regionList, "", layout.regionList,
+         layout.editableRegionList ? kEditableRegionListStyle : kRegionListStyle});
+    add({"EDIT", ids.count, "", layout.count, kNumberBoxStyle, kNumberBoxExStyle});
+    add({"STATIC", -1, "/", layout.separator, kSeparatorStyle});
+    add({"EDIT", ids.budget, "", layout.budget, kNumberBoxStyle, kNumberBoxExStyle});
+    for (int i = 0; i < kLengthPositions; ++i) {
+        const int x = layout.lengthsX + 15 * i;
+        add({"BUTTON", ids.firstLength + i, "Radio1", {x + 3, layout.radioY, 9, 9},
+             i == 0 ? kFirstLengthRadioStyle : kLengthRadioStyle});
+        add({"EDIT", ids.firstDuration + i, "", {x, layout.durationY, 12, 12}, kNumberBoxStyle, kNumberBoxExStyle});
     }
+    add({"EDIT", ids.total, "", layout.total, kNumberBoxStyle, kNumberBoxExStyle});
+    if (layout.keysBeforeButtons) {
+        addKeys();
+        addButton(ids.rest, "休", layout.rest);
+    }
+    addButton(ids.back, "←", layout.back);
+    addButton(ids.end, layout.endCaption, layout.end);
+    if (!layout.keysBeforeButtons) {
+        addKeys();
+        addButton(ids.rest, "休", layout.rest);
+    }
+    add({"EDIT", ids.output, "", layout.output, kOutputBoxStyle});
     return rows;
 }
 
-template <class Part>
-inline constexpr std::size_t kRowCount = 1;
-template <std::size_t N>
-inline constexpr std::size_t kRowCount<std::array<DialogItemTemplate, N>> = N;
-
-// A template's controls in order, from single rows and runs of rows.
-template <class... Parts>
-consteval std::array<DialogItemTemplate, (kRowCount<Parts> + ...)> Controls(const Parts&... parts)
+// The template of a composer dialog with `controls` laid out by `layout`.
+constexpr DialogTemplate ComposerTemplate(const ComposerLayout& layout, std::span<const DialogItemTemplate> controls)
 {
-    std::array<DialogItemTemplate, (kRowCount<Parts> + ...)> rows{};
-    std::size_t next = 0;
-    const auto append = [&](const auto& part) {
-        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(part)>, DialogItemTemplate>)
-            rows[next++] = part;
-        else
-            for (const DialogItemTemplate& row : part)
-                rows[next++] = row;
-    };
-    (append(parts), ...);
-    return rows;
+    return {layout.title,          {0, 0, layout.width, layout.height}, kComposerDialogStyle, kComposerDialogExStyle,
+            kComposerFont, controls};
 }

@@ -7,21 +7,16 @@ namespace {
 
 #include "twinwave/icon.xpm"
 
-constexpr auto kControls = Controls(
-    RegionList(kIds.regionList, {6, 6, 111, 99}),
-    NumberBox(kIds.count, {120, 6, 15, 12}),
-    Separator({136, 9, 8, 9}),
-    NumberBox(kIds.budget, {141, 6, 15, 12}),
-    LengthRows(kIds, 159, 6, 18),
-    NumberBox(kIds.total, {279, 6, 18, 12}),
-    PushButton(kIds.back, "←", {300, 6, 12, 12}),
-    PushButton(kIds.end, "終", {315, 6, 12, 12}),
-    KeyRows(kKeys, {.width = 6, .height = 18, .whiteY = 48, .blackY = 27}),
-    PushButton(kIds.rest, "休", {309, 30, 12, 12}),
-    OutputBox(kIds.output, {6, 72, 321, 30}));
-
-constexpr DialogTemplate kDialog{"Orvo (Square Wave 2 & Triangle Wave)", {0, 0, 333, 109}, kComposerDialogStyle,
-                                 kComposerDialogExStyle, kComposerFont, kControls};
+constexpr ComposerLayout kLayout{
+    .title = "Orvo (Square Wave 2 & Triangle Wave)", .width = 333, .height = 109,
+    .regionList = {6, 6, 111, 99}, .editableRegionList = false,
+    .count = {120, 6, 15, 12}, .separator = {136, 9, 8, 9}, .budget = {141, 6, 15, 12},
+    .lengthsX = 159, .durationY = 6, .radioY = 18, .total = {279, 6, 18, 12},
+    .keyWidth = 6, .keyHeight = 18, .whiteKeyY = 48, .blackKeyY = 27,
+    .rest = {309, 30, 12, 12}, .back = {300, 6, 12, 12}, .end = {315, 6, 12, 12}, .endCaption = "終",
+    .output = {6, 72, 321, 30}, .keysBeforeButtons = false};
+constexpr auto kControls = ComposerControls(kIds, kKeys, kLayout);
+constexpr DialogTemplate kDialog = ComposerTemplate(kLayout, kControls);
 const ComposerResources kResources(kProgram, kDialog, twinwave_icon_32, twinwave_icon_16);
 
 }  // namespace
