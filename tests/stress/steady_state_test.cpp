@@ -4,34 +4,23 @@
 // as heap or widgets that grow from one round of use to the next. The twinwave dialog has
 // the most controls and the longest output.
 #include "tests/support/composer_dialog_driver.h"
+#include "tests/support/programs_under_test.h"
 #include "tests/support/widget_driver.h"
-#include "twinwave/composer_dlg.h"
-#include "twinwave/square2_triangle.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
-#include <memory>
+#include <algorithm>
+#include <functional>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define ORVO_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ORVO_ASAN 1
-#endif
-#endif
 #if defined(ORVO_ASAN)
 // AddressSanitizer's allocator keeps the count (its runtime exports it with both compilers).
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
-
-using namespace twinwave;
 
 namespace {
 
@@ -50,6 +39,15 @@ std::size_t HeapInUse()
 constexpr int kMeasuredRounds = 40;
 constexpr std::size_t kHeapSlack = std::size_t{96} * 1024;
 
+// Widgets and the objects they own, in every window.
+qsizetype ObjectsInUse()
+{
+    qsizetype objects = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        objects += 1 + window->findChildren<QObject*>().size();
+    return objects;
+}
+
 // Runs what is pending, closed windows' deferred deletions too.
 void Settle()
 {
@@ -57,87 +55,76 @@ void Settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-constexpr ComposerControlIds kIds{IDC_REGION, IDC_COUNT, IDC_BUDGET, IDC_LEN0, IDC_TOTAL, IDC_LENSEL0, IDC_OUTPUT};
-
 class SteadyState : public testing::Test {
 protected:
-    std::unique_ptr<CComposerDlg> OpenDialog()
+    std::unique_ptr<CDialog> OpenDialog()
     {
-        auto dialog = std::make_unique<CComposerDlg>(nullptr, state);
+        auto dialog = twinwave.open(state);
         EXPECT_TRUE(ShowActive(*dialog));
         return dialog;
     }
 
     // One round of use: a region, a composition filled well past its budget at changing
     // lengths with end bytes between, all of it taken back, then one more note left.
-    static void UseOnce(const CComposerDlg& dialog, int round)
+    void UseOnce(const CDialog& dialog, int round) const
     {
-        ComposerDialogDriver driver(dialog, kIds);
+        const Program& program = twinwave.program();
+        ComposerDialogDriver driver(dialog, program.ids);
         driver.PickRegion(round % driver.RegionCount());
         int entered = 0;
-        for (const NoteKey& key : kNoteKeys) {
-            if (key.noteByte == kNoNote)
+        for (const Key& key : program.keys) {
+            if (key.value == kNoEvent)
                 continue;
             driver.CheckLength((entered / 3 + round) % 8);
             driver.Click(key.controlId);
             if (++entered % 10 == 0)
-                driver.Click(IDC_END);
+                driver.Click(program.ids.end);
         }
         for (int i = 0; i < entered + entered / 10; ++i)
-            driver.Click(IDC_BACK);
-        ASSERT_EQ(driver.Number(IDC_COUNT), 0);
-        ASSERT_EQ(driver.Number(IDC_TOTAL), 0);
-        driver.Click(IDC_REST);
-        ASSERT_GT(driver.Number(IDC_COUNT), 0);
+            driver.Click(program.ids.back);
+        ASSERT_EQ(driver.Number(program.ids.count), 0);
+        ASSERT_EQ(driver.Number(program.ids.total), 0);
+        driver.Click(program.ids.rest);
+        ASSERT_GT(driver.Number(program.ids.count), 0);
     }
 
+    // Runs `use` for `warmUp` rounds, then for `measured` more: the heap and the objects
+    // must stay at the level the first rounds left.
+    static void ExpectSteady(int warmUp, int measured, const std::function<void(int round)>& use)
+    {
+        for (int round = 0; round < warmUp; ++round)
+            ASSERT_NO_FATAL_FAILURE(use(round));
+        Settle();
+        const std::size_t heap = HeapInUse();
+        const qsizetype objects = ObjectsInUse();
+        for (int round = warmUp; round < warmUp + measured; ++round)
+            ASSERT_NO_FATAL_FAILURE(use(round));
+        Settle();
+        EXPECT_EQ(ObjectsInUse(), objects);
+        EXPECT_LE(HeapInUse(), heap + kHeapSlack) << "grew from " << heap << " bytes over " << measured << " rounds";
+    }
+
+    const ProgramUnderTest& twinwave = *std::ranges::find(ProgramsUnderTest(), "twinwave",
+                                                          [](const ProgramUnderTest& each) { return each.program().name; });
     CWinApp app;  // the dialog loads its icon through the application
     ComposerState state;
 };
 
-TEST_F(SteadyState, RoundsOfUseHoldTheHeapTheWidgetsAndTheOutputBoxLevel)
+TEST_F(SteadyState, RoundsOfUseHoldTheHeapTheObjectsAndTheOutputBoxLevel)
 {
-    const std::unique_ptr<CComposerDlg> dialog = OpenDialog();
-    const auto* output = ControlWidget<QPlainTextEdit>(*dialog, IDC_OUTPUT);
-    ASSERT_NE(output, nullptr);
+    const std::unique_ptr<CDialog> dialog = OpenDialog();
     // A round in every region first: the toolkit fills its caches and makes the list's
     // scrolling widgets the first time it shows each part of the list.
-    const int regions = static_cast<int>(kRegions.size());
-    for (int round = 0; round < regions; ++round)
-        ASSERT_NO_FATAL_FAILURE(UseOnce(*dialog, round));
-    Settle();
-
-    const std::size_t heap = HeapInUse();
-    const qsizetype widgets = QApplication::allWidgets().size();
-    const qsizetype children = dialog->GetSafeHwnd()->findChildren<QObject*>().size();
-    for (int round = regions; round < regions + kMeasuredRounds; ++round)
-        ASSERT_NO_FATAL_FAILURE(UseOnce(*dialog, round));
-    Settle();
-
-    EXPECT_EQ(QApplication::allWidgets().size(), widgets);
-    EXPECT_EQ(dialog->GetSafeHwnd()->findChildren<QObject*>().size(), children);
+    const int regions = static_cast<int>(twinwave.program().channel.Catalogue().size());
+    ExpectSteady(regions, kMeasuredRounds, [&](int round) { UseOnce(*dialog, round); });
+    const auto* output = ControlWidget<QPlainTextEdit>(*dialog, twinwave.program().ids.output);
+    ASSERT_NE(output, nullptr);
     EXPECT_EQ(output->document()->availableUndoSteps(), 0) << "the output box keeps what it replaced";
-    EXPECT_LE(HeapInUse(), heap + kHeapSlack) << "grew from " << heap << " bytes over " << kMeasuredRounds << " rounds";
 }
 
 TEST_F(SteadyState, DialogsOpenedUsedAndClosedLeaveNothingBehind)
 {
-    for (int round = 0; round < 3; ++round) {
-        auto dialog = OpenDialog();
-        ASSERT_NO_FATAL_FAILURE(UseOnce(*dialog, round));
-    }
-    Settle();
-
-    const std::size_t heap = HeapInUse();
-    const qsizetype widgets = QApplication::allWidgets().size();
-    for (int round = 3; round < 13; ++round) {
-        auto dialog = OpenDialog();
-        ASSERT_NO_FATAL_FAILURE(UseOnce(*dialog, round));
-    }
-    Settle();
-
-    EXPECT_EQ(QApplication::allWidgets().size(), widgets);
-    EXPECT_LE(HeapInUse(), heap + kHeapSlack) << "grew from " << heap << " bytes over 10 dialogs";
+    ExpectSteady(3, 10, [&](int round) { UseOnce(*OpenDialog(), round); });
 }
 
 }  // namespace
