@@ -60,7 +60,8 @@ std::vector<Button> ButtonsOf(const Program& program)
     return buttons;
 }
 
-ReferenceDialog::ReferenceDialog(const Program& program) : program_(program), buttons_(ButtonsOf(program))
+ReferenceDialog::ReferenceDialog(const Program& program)
+    : program_(program), buttons_(ButtonsOf(program)), lengthChange_(VoiceOf(program).eventValue == nullptr)
 {
     Reset(0);
 }
@@ -93,7 +94,7 @@ bool ReferenceDialog::Acts(const Button& button) const
     case Button::End: {
         // The length-change voice takes it after an entry, in the regions of square wave 2.
         const bool squareTwo = std::string_view(Region().label).find("SQ2") != std::string_view::npos;
-        return !full && (VoiceOf(program_).eventValue != nullptr || (!entries_.empty() && squareTwo));
+        return !full && (!lengthChange_ || (!entries_.empty() && squareTwo));
     }
     case Button::Nothing:
         break;
@@ -122,10 +123,10 @@ void ReferenceDialog::Press(const Button& button)
         const int code = LengthCodeOf(group, radio_);
         const int s = code - 80;
         const int newest = entries_.empty() ? -1 : entries_.back().position;
-        if (VoiceOf(program_).eventValue)
-            text = Hex(64 * (s % 4) + 2 * button.value + s / 4);
-        else
+        if (lengthChange_)
             text = (radio_ != newest ? std::to_string(code) : "") + Hex(button.value);
+        else
+            text = Hex(64 * (s % 4) + 2 * button.value + s / 4);
         total_ += DurationOf(group, radio_);
         position = radio_;
     }

@@ -61,6 +61,7 @@ private:
 
     const Program& program_;
     std::vector<Button> buttons_;
+    bool lengthChange_;  // twinwave's voice: note bytes and length bytes
     int region_ = 0;
     int selected_ = 0;
     int radio_ = 0;
