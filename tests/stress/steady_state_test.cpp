@@ -1,7 +1,7 @@
 // Long use of a composer dialog holds its memory level: what the leak checkers cannot see,
 // memory still referenced but growing with use (widgets piling up, an output box that keeps
 // an undo history of every replacement, registries that keep closed dialogs), shows here
-// as heap or widgets that grow from one round of use to the next. The twinwave dialog has
+// as heap or objects that grow from one round of use to the next. The twinwave dialog has
 // the most controls and the longest output.
 #include "tests/support/composer_dialog_driver.h"
 #include "tests/support/programs_under_test.h"
@@ -16,15 +16,14 @@
 #include <functional>
 
 #if defined(ORVO_ASAN)
-// AddressSanitizer's allocator keeps the count (its runtime exports it with both compilers).
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();  // both compilers' runtimes export it
 #else
 #include <malloc.h>
 #endif
 
 namespace {
 
-// Bytes of heap in use by the process.
+// Bytes of heap in use by the process: under AddressSanitizer its allocator keeps the count.
 std::size_t HeapInUse()
 {
 #if defined(ORVO_ASAN)
@@ -33,11 +32,6 @@ std::size_t HeapInUse()
     return mallinfo2().uordblks;
 #endif
 }
-
-// Some 150 clicks a round. The toolkit's caches still take a few kilobytes now and then;
-// a leak of a few dozen bytes per click over the measured rounds is far above that.
-constexpr int kMeasuredRounds = 40;
-constexpr std::size_t kHeapSlack = std::size_t{96} * 1024;
 
 // Widgets and the objects they own, in every window.
 qsizetype ObjectsInUse()
@@ -48,11 +42,26 @@ qsizetype ObjectsInUse()
     return objects;
 }
 
-// Runs what is pending, closed windows' deferred deletions too.
-void Settle()
+// Runs `use` for `warmUp` rounds, then for `measured` more, and expects the heap and the
+// objects at the level the first rounds left them. Some 150 clicks a round: the toolkit's
+// caches still take a few kilobytes now and then, far below a leak of a few dozen bytes a
+// click.
+void ExpectSteady(int warmUp, int measured, const std::function<void(int round)>& use)
 {
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto settle = [] {  // closed windows' deferred deletions too
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    for (int round = 0; round < warmUp; ++round)
+        ASSERT_NO_FATAL_FAILURE(use(round));
+    settle();
+    const std::size_t heap = HeapInUse();
+    const qsizetype objects = ObjectsInUse();
+    for (int round = warmUp; round < warmUp + measured; ++round)
+        ASSERT_NO_FATAL_FAILURE(use(round));
+    settle();
+    EXPECT_EQ(ObjectsInUse(), objects);
+    EXPECT_LE(HeapInUse(), heap + 96 * 1024) << "grew from " << heap << " bytes over " << measured << " rounds";
 }
 
 class SteadyState : public testing::Test {
@@ -68,40 +77,24 @@ protected:
     // lengths with end bytes between, all of it taken back, then one more note left.
     void UseOnce(const CDialog& dialog, int round) const
     {
-        const Program& program = twinwave.program();
-        ComposerDialogDriver driver(dialog, program.ids);
+        const ComposerControlIds& ids = twinwave.program().ids;
+        ComposerDialogDriver driver(dialog, ids);
         driver.PickRegion(round % driver.RegionCount());
         int entered = 0;
-        for (const Key& key : program.keys) {
+        for (const Key& key : twinwave.program().keys) {
             if (key.value == kNoEvent)
                 continue;
             driver.CheckLength((entered / 3 + round) % 8);
             driver.Click(key.controlId);
             if (++entered % 10 == 0)
-                driver.Click(program.ids.end);
+                driver.Click(ids.end);
         }
         for (int i = 0; i < entered + entered / 10; ++i)
-            driver.Click(program.ids.back);
-        ASSERT_EQ(driver.Number(program.ids.count), 0);
-        ASSERT_EQ(driver.Number(program.ids.total), 0);
-        driver.Click(program.ids.rest);
-        ASSERT_GT(driver.Number(program.ids.count), 0);
-    }
-
-    // Runs `use` for `warmUp` rounds, then for `measured` more: the heap and the objects
-    // must stay at the level the first rounds left.
-    static void ExpectSteady(int warmUp, int measured, const std::function<void(int round)>& use)
-    {
-        for (int round = 0; round < warmUp; ++round)
-            ASSERT_NO_FATAL_FAILURE(use(round));
-        Settle();
-        const std::size_t heap = HeapInUse();
-        const qsizetype objects = ObjectsInUse();
-        for (int round = warmUp; round < warmUp + measured; ++round)
-            ASSERT_NO_FATAL_FAILURE(use(round));
-        Settle();
-        EXPECT_EQ(ObjectsInUse(), objects);
-        EXPECT_LE(HeapInUse(), heap + kHeapSlack) << "grew from " << heap << " bytes over " << measured << " rounds";
+            driver.Click(ids.back);
+        ASSERT_EQ(driver.Number(ids.count), 0);
+        ASSERT_EQ(driver.Number(ids.total), 0);
+        driver.Click(ids.rest);
+        ASSERT_GT(driver.Number(ids.count), 0);
     }
 
     const ProgramUnderTest& twinwave = *std::ranges::find(ProgramsUnderTest(), "twinwave",
@@ -116,7 +109,7 @@ TEST_F(SteadyState, RoundsOfUseHoldTheHeapTheObjectsAndTheOutputBoxLevel)
     // A round in every region first: the toolkit fills its caches and makes the list's
     // scrolling widgets the first time it shows each part of the list.
     const int regions = static_cast<int>(twinwave.program().channel.Catalogue().size());
-    ExpectSteady(regions, kMeasuredRounds, [&](int round) { UseOnce(*dialog, round); });
+    ExpectSteady(regions, 40, [&](int round) { UseOnce(*dialog, round); });
     const auto* output = ControlWidget<QPlainTextEdit>(*dialog, twinwave.program().ids.output);
     ASSERT_NE(output, nullptr);
     EXPECT_EQ(output->document()->availableUndoSteps(), 0) << "the output box keeps what it replaced";
