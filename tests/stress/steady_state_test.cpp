@@ -61,7 +61,7 @@ void ExpectSteady(int warmUp, int measured, const std::function<void(int round)>
         ASSERT_NO_FATAL_FAILURE(use(round));
     settle();
     EXPECT_EQ(ObjectsInUse(), objects);
-    EXPECT_LE(HeapInUse(), heap + 96 * 1024) << "grew from " << heap << " bytes over " << measured << " rounds";
+    EXPECT_LE(HeapInUse(), heap + std::size_t{96} * 1024) << "grew from " << heap << " bytes over " << measured << " rounds";
 }
 
 class SteadyState : public testing::Test {
