@@ -1,18 +1,40 @@
 #include "tests/support/reference_dialog.h"
 
 #include "core/duration_groups.h"
-#include "pulsar/program.h"
-#include "twinwave/program.h"
+#include "replay/composer_driver.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
+#include <string_view>
 
 namespace reference {
 
 namespace {
 
 constexpr std::size_t kHistoryCapacity = 998;
+
+// What sets a voice apart: the ids of its other buttons and what its buttons pass on.
+struct Voice {
+    std::string_view program;
+    int rest, back, end;
+    int restValue;               // event value, or twinwave's note byte
+    int (*eventValue)(int key);  // a key's event index to its event value; none: note bytes
+};
+
+constexpr Voice kVoices[] = {
+    {"rustle", 1023, 1024, 1025, 2, [](int k) { return 8 * k; }},                 // 8, 16, 24
+    {"pulsar", 1055, 1056, 1057, 2, [](int k) { return k == 30 ? 1 : k + 2; }},   // the lone "d" lowest
+    {"twinwave", 1063, 1081, 1083, 0x04, nullptr},
+};
+
+const Voice& VoiceOf(const Program& program)
+{
+    const auto* voice = std::ranges::find(kVoices, program.name, &Voice::program);
+    if (voice == std::end(kVoices))
+        throw std::invalid_argument("no composer program named " + std::string(program.name));
+    return *voice;
+}
 
 std::string Hex(int byte)
 {
@@ -23,46 +45,23 @@ std::string Hex(int byte)
 
 }  // namespace
 
-Voice VoiceOf(std::string_view programName)
+std::vector<Button> ButtonsOf(const Program& program)
 {
-    if (programName == "rustle")
-        return Voice::Noise;
-    if (programName == "pulsar")
-        return Voice::SquareOne;
-    if (programName == "twinwave")
-        return Voice::Twinwave;
-    throw std::invalid_argument("no composer program named " + std::string(programName));
-}
-
-std::vector<Button> ButtonsOf(Voice voice)
-{
+    const Voice& voice = VoiceOf(program);
     std::vector<Button> buttons;
-    switch (voice) {
-    case Voice::Noise:
-        buttons = {{1020, Button::Note, 8}, {1021, Button::Note, 16}, {1022, Button::Note, 24},
-                   {1023, Button::Note, 2}, {1024, Button::Back, 0}, {1025, Button::End, 0}};
-        break;
-    case Voice::SquareOne:
-        // Event index k carries the event value k + 2, except the last key, which has 1.
-        for (const Key& key : pulsar::kKeys) {
-            if (key.value == kNoEvent)
-                buttons.push_back({key.controlId, Button::Nothing, 0});
-            else
-                buttons.push_back({key.controlId, Button::Note, key.value == 30 ? 1 : key.value + 2});
-        }
-        buttons.insert(buttons.end(), {{1055, Button::Note, 2}, {1056, Button::Back, 0}, {1057, Button::End, 0}});
-        break;
-    case Voice::Twinwave:
-        for (const Key& key : twinwave::kKeys)
-            buttons.push_back({key.controlId, key.value < 0 ? Button::Nothing : Button::Note, key.value});
-        buttons.insert(buttons.end(), {{1063, Button::Note, 4}, {1081, Button::Back, 0}, {1083, Button::End, 0}});
-        break;
+    for (const Key& key : program.keys) {
+        if (std::string_view(key.caption) == "x")
+            buttons.push_back({key.controlId, Button::Nothing, 0});
+        else
+            buttons.push_back({key.controlId, Button::Note, voice.eventValue ? voice.eventValue(key.value) : key.value});
     }
+    buttons.insert(buttons.end(), {{voice.rest, Button::Note, voice.restValue}, {voice.back, Button::Back, 0},
+                                   {voice.end, Button::End, 0}});
     return buttons;
 }
 
-ReferenceDialog::ReferenceDialog(Voice voice, RegionCatalogue regions)
-    : voice_(voice), regions_(regions), buttons_(ButtonsOf(voice))
+ReferenceDialog::ReferenceDialog(const Program& program)
+    : program_(program), buttons_(ButtonsOf(program)), lengthChange_(VoiceOf(program).eventValue == nullptr)
 {
     Reset(0);
 }
@@ -76,51 +75,62 @@ void ReferenceDialog::PickRegion(int index)
 
 bool ReferenceDialog::Click(int controlId)
 {
-    const auto button = std::find_if(buttons_.begin(), buttons_.end(), [controlId](const Button& b) { return b.id == controlId; });
+    const auto button = std::ranges::find(buttons_, controlId, &Button::id);
     if (button == buttons_.end())
         return false;
-    Press(*button);
+    if (Acts(*button))
+        Press(*button);
     return true;
+}
+
+bool ReferenceDialog::Acts(const Button& button) const
+{
+    const bool full = entries_.size() == kHistoryCapacity;
+    switch (button.kind) {
+    case Button::Note:
+        return !full;
+    case Button::Back:
+        return !entries_.empty();
+    case Button::End: {
+        // The length-change voice takes it after an entry, in the regions of square wave 2.
+        const bool squareTwo = std::string_view(Region().label).find("SQ2") != std::string_view::npos;
+        return !full && (!lengthChange_ || (!entries_.empty() && squareTwo));
+    }
+    case Button::Nothing:
+        break;
+    }
+    return false;
 }
 
 void ReferenceDialog::Press(const Button& button)
 {
-    const bool full = entries_.size() == kHistoryCapacity;
-    const bool acts = (button.kind == Button::Note && !full) || (button.kind == Button::Back && !entries_.empty())
-                      || (button.kind == Button::End && !full && EndAllowed());
-    if (!acts)
-        return;
     lastRead_ = radio_;
-    std::string text;
-    switch (button.kind) {
-    case Button::Note: {
-        // Bits 7..6: the low two bits of the length offset, 5..1: the event value, 0: bit 2
-        // of the length offset. The length-change voice writes the length code as a byte of
-        // its own whenever the radio position differs from the newest entry's.
-        const int code = LengthCodeOf(Group(), radio_);
-        const int s = code - 80;
-        const int previous = entries_.empty() ? -1 : entries_.back().position;
-        if (voice_ != Voice::Twinwave)
-            text = Hex(64 * (s % 4) + 2 * button.value + s / 4);
-        else
-            text = (radio_ != previous ? std::to_string(code) : "") + Hex(button.value);
-        total_ += DurationOf(Group(), radio_);
-        entries_.push_back({radio_, text.size()});
-        break;
-    }
-    case Button::End:
-        text = "00";
-        entries_.push_back({-1, text.size()});
-        break;
-    default: {
+    const int group = Region().durationGroup;
+    if (button.kind == Button::Back) {
         const Entry newest = entries_.back();
         entries_.pop_back();
         output_.resize(output_.size() - newest.textLength);
         if (newest.position >= 0)
-            total_ -= DurationOf(Group(), newest.position);
-        break;
+            total_ -= DurationOf(group, newest.position);
+        return;
     }
+    std::string text = "00";
+    int position = -1;
+    if (button.kind == Button::Note) {
+        // Bits 7..6: the low two bits of the length offset, 5..1: the event value, 0: bit 2
+        // of the length offset. The length-change voice writes the length code as a byte of
+        // its own whenever the radio position differs from the newest entry's.
+        const int code = LengthCodeOf(group, radio_);
+        const int s = code - 80;
+        const int newest = entries_.empty() ? -1 : entries_.back().position;
+        if (lengthChange_)
+            text = (radio_ != newest ? std::to_string(code) : "") + Hex(button.value);
+        else
+            text = Hex(64 * (s % 4) + 2 * button.value + s / 4);
+        total_ += DurationOf(group, radio_);
+        position = radio_;
     }
+    entries_.push_back({position, text.size()});
     output_ += text;
 }
 
@@ -128,9 +138,9 @@ ComposerFields ReferenceDialog::Shown() const
 {
     ComposerFields shown;
     shown.byteCount = static_cast<int>(output_.size() / 2);
-    shown.byteBudget = regions_[static_cast<std::size_t>(region_)].byteBudget;
+    shown.byteBudget = Region().byteBudget;
     for (int p = 0; p < 8; ++p)
-        shown.durations[static_cast<std::size_t>(p)] = DurationOf(Group(), p);
+        shown.durations[static_cast<std::size_t>(p)] = DurationOf(Region().durationGroup, p);
     shown.durationTotal = total_;
     shown.lengthIndex = radio_;
     return shown;
@@ -138,21 +148,7 @@ ComposerFields ReferenceDialog::Shown() const
 
 std::string ReferenceDialog::Show() const
 {
-    const ComposerFields shown = Shown();
-    std::string line = "region=" + std::to_string(selected_) + " count=" + std::to_string(shown.byteCount)
-                       + " budget=" + std::to_string(shown.byteBudget) + " durations=";
-    for (std::size_t p = 0; p < 8; ++p)
-        line += (p ? "," : "") + std::to_string(shown.durations[p]);
-    return line + " total=" + std::to_string(shown.durationTotal) + " length=" + std::to_string(shown.lengthIndex)
-           + " output=" + output_;
-}
-
-bool ReferenceDialog::EndAllowed() const
-{
-    if (voice_ != Voice::Twinwave)
-        return true;
-    const std::string label = regions_[static_cast<std::size_t>(region_)].label;
-    return !entries_.empty() && label.find("SQ2") != std::string::npos;
+    return FormatShowLine(selected_, Shown(), output_);
 }
 
 void ReferenceDialog::Reset(int index)
@@ -164,9 +160,9 @@ void ReferenceDialog::Reset(int index)
     radio_ = lastRead_;  // the region change writes back the position last read
 }
 
-int ReferenceDialog::Group() const
+const RegionEntry& ReferenceDialog::Region() const
 {
-    return regions_[static_cast<std::size_t>(region_)].durationGroup;
+    return program_.channel.Catalogue()[static_cast<std::size_t>(region_)];
 }
 
 }  // namespace reference

@@ -1,23 +1,19 @@
 #pragma once
 
 #include "core/composer_state.h"
-#include "core/region_catalogue.h"
+#include "core/program.h"
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // What a composer dialog should show, kept from the encoding rules alone: codes from the
-// bit layout, lengths and durations from the duration groups, the length-change rule from
-// the entered history. It shares no code with the composers' editing operations, so the
-// random-sequence tests, the fuzzer and the monkey test can hold those against it.
+// bit layout and each voice's event values, lengths and durations from the duration groups,
+// the length-change rule from the entered history, the regions taking an end byte from
+// their labels. It reads a program's keys only for which keys exist and which are captioned
+// "x", and shares no code with the editing operations, so that the fuzz check and the
+// monkey test can hold the composers against it.
 namespace reference {
-
-enum class Voice { Noise, SquareOne, Twinwave };
-
-// The voice of the program `name` ("rustle", "pulsar" or "twinwave").
-Voice VoiceOf(std::string_view programName);
 
 struct Button {
     enum Kind { Note, Back, End, Nothing };
@@ -26,18 +22,18 @@ struct Button {
     int value;  // event value (single-byte voices) or note byte
 };
 
-// Every push button of a voice's dialog: the keys or sounds (those without a meaning too),
-// the rest, "←" and the end button.
-std::vector<Button> ButtonsOf(Voice voice);
+// Every push button of `program`'s dialog: its keys (those without a meaning too), the
+// rest, "←" and the end button, in that order.
+std::vector<Button> ButtonsOf(const Program& program);
 
 class ReferenceDialog {
 public:
-    ReferenceDialog(Voice voice, RegionCatalogue regions);
+    // As after the dialog's set-up: region 0 selected, radio position 0 checked.
+    explicit ReferenceDialog(const Program& program);
 
-    int RegionCount() const { return static_cast<int>(regions_.size()); }
-
-    // Item `index` of the region list is picked; -1 is a change that leaves no item
-    // selected, which must not touch the composition.
+    int RegionCount() const { return static_cast<int>(program_.channel.Catalogue().size()); }
+    // Item `index` of the region list is picked; -1 leaves no item selected and must not
+    // touch the composition.
     void PickRegion(int index);
     void CheckLength(int position) { radio_ = position; }
     // Clicks push button `controlId`; false when the dialog has no such button.
@@ -47,27 +43,25 @@ public:
     int SelectedItem() const { return selected_; }
     ComposerFields Shown() const;
     const std::string& Output() const { return output_; }
-
-    // The same as the line the composers' Show() gives:
-    // region=I count=C budget=B durations=D0,..,D7 total=T length=R output=HEX
+    // The same as the line a ComposerDriver's Show() gives.
     std::string Show() const;
 
     std::size_t EntryCount() const { return entries_.size(); }
 
 private:
     struct Entry {
-        int position;             // -1: end marker
-        std::size_t textLength;   // characters it wrote
+        int position;            // -1: end marker
+        std::size_t textLength;  // characters it wrote
     };
 
     void Press(const Button& button);
-    bool EndAllowed() const;
+    bool Acts(const Button& button) const;
     void Reset(int index);
-    int Group() const;
+    const RegionEntry& Region() const;
 
-    Voice voice_;
-    RegionCatalogue regions_;
+    const Program& program_;
     std::vector<Button> buttons_;
+    bool lengthChange_;  // twinwave's voice: note bytes and length bytes
     int region_ = 0;
     int selected_ = 0;
     int radio_ = 0;
