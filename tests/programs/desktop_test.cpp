@@ -31,7 +31,7 @@ TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDo)
     for (const auto& [id, expected] : facts.names)
         EXPECT_EQ(name(Control<QWidget>(id)), expected) << "control " << id;
     for (QWidget* control : dialog->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        EXPECT_TRUE(name(control) != "" && name(control) != "Radio1" && name(control) != "x") << name(control);
+        EXPECT_TRUE(!name(control).empty() && name(control) != "Radio1" && name(control) != "x") << name(control);
 }
 
 // A box filled with text shows its last row at its bottom, as a box scrolled to its end;
