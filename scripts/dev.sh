@@ -69,7 +69,7 @@ screenshots)
     install_missing
     build
     SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.'
-    SCREENSHOT_DIR="$PWD/docs/scaling" ctest --preset default -R '\.ScreenScale\.'
+    SCREENSHOT_DIR="$PWD/docs/scaling" ctest --preset default -R 'ScreenScale\.'
     ;;
 bench)
     install_missing

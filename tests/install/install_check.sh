@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root as a package would (prefix /usr) and checks what
-# a desktop needs: each program, its icon in every theme size as a PNG of that size, and a
-# desktop entry that names them; then starts each installed program, which must show its
-# dialog and end cleanly.
+# a desktop needs: each program, its icon in every theme size as a PNG of that size (and
+# the .ico the build makes for Windows), and a desktop entry that names them; then starts
+# each installed program, which must show its dialog and end cleanly.
 #   install_check.sh BUILD_DIR [desktop-file-validate]
 set -euo pipefail
 
@@ -18,6 +18,9 @@ png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $1*16777216+$2*6
 
 entry_value() { sed -n "s/^$2=//p" "$1" | head -n1; }
 
+# Bytes COUNT from OFFSET of FILE, as decimal numbers separated by single spaces.
+bytes() { od -An -tu1 -j"$2" -N"$3" "$1" | xargs; }
+
 for program in rustle pulsar twinwave; do
     [ -x "$root/usr/bin/$program" ] || fail "no program /usr/bin/$program"
     for size in 16 32 48 64 128; do
@@ -26,6 +29,13 @@ for program in rustle pulsar twinwave; do
         [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] || fail "$icon is no PNG"
         [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
     done
+    # The icon for the Windows resource script, made beside the build: two images, 32 and
+    # 16 pixels, in 16 colours of 4 bits each.
+    ico=$build/$program/icons/$program.ico
+    [ -f "$ico" ] || fail "no $ico"
+    [ "$(bytes "$ico" 0 6)" = "0 0 1 0 2 0" ] || fail "$ico is no icon of two images"
+    [ "$(bytes "$ico" 6 3) $(bytes "$ico" 12 1)" = "32 32 16 4" ] || fail "$ico: first image not 32 x 32 in 16 colours"
+    [ "$(bytes "$ico" 22 3) $(bytes "$ico" 28 1)" = "16 16 16 4" ] || fail "$ico: second image not 16 x 16 in 16 colours"
     entry=$root/usr/share/applications/$program.desktop
     [ -f "$entry" ] || fail "no desktop entry for $program"
     for key in Name 'Name\[ja\]' Comment Icon Exec Categories; do
@@ -38,5 +48,5 @@ for program in rustle pulsar twinwave; do
     fi
     ORVO_CLOSE_WHEN_SHOWN=1 QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/$program" 2>/dev/null ||
         fail "installed $program did not start and end cleanly"
-    echo "$program: program, 5 icons and desktop entry in place; starts and ends cleanly"
+    echo "$program: program, 5 icons, .ico and desktop entry in place; starts and ends cleanly"
 done

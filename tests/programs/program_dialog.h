@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/cwinapp.h"
-#include "tests/programs/program_under_test.h"
+#include "tests/programs/program_facts.h"
 #include "tests/support/composer_dialog_driver.h"
 #include "tests/support/widget_driver.h"
 
@@ -9,35 +9,30 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
-// The program's dialog on a fresh state, shown modeless and active after its set-up.
-class ProgramDialog : public testing::Test {
+// One of the programs' dialogs on a fresh state, shown and active, worked as the user does.
+class ProgramDialog : public testing::TestWithParam<ProgramUnderTest> {
 protected:
-    void SetUp() override;
+    void SetUp() override
+    {
+        dialog = GetParam().open(state);
+        ASSERT_TRUE(ShowActive(*dialog));
+        driver = std::make_unique<ComposerDialogDriver>(*dialog, ids);
+    }
 
-    QWidget* Control(int id) const { return dialog->GetDlgItem(id); }
+    template <class Widget>
+    Widget* Control(int id) const
+    {
+        Widget* widget = ControlWidget<Widget>(*dialog, id);
+        EXPECT_NE(widget, nullptr) << "no such control " << id;
+        return widget;
+    }
 
-    // Runs script `actions` through the real dialog; returns its `show` lines.
-    std::string Run(const std::string& actions);
+    void Click(int id) { ASSERT_TRUE(driver->Click(id)); }
 
-    // Every control's state in template order: texts, checks, the selected item.
-    std::vector<std::string> Snapshot() const;
-
-    // A push button that appends an event (the rest).
-    void ClickEvent() { ASSERT_TRUE(driver->Click(program.rest)); }
-
-    const ProgramUnderTest& program = UnderTest();
+    const ProgramFacts& facts = FactsOf(GetParam());
+    const ComposerControlIds& ids = GetParam().program().ids;
     CWinApp app;  // the dialog loads its icon through the application
-    ComposerState state;
-    std::unique_ptr<CDialog> dialog;
-    std::unique_ptr<ComposerDialogDriver> driver;
-};
-
-// Another dialog of the program on its own state, shown and active.
-struct OtherDialog {
-    OtherDialog();
-
     ComposerState state;
     std::unique_ptr<CDialog> dialog;
     std::unique_ptr<ComposerDialogDriver> driver;

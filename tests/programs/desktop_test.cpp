@@ -1,0 +1,141 @@
+// The programs at home on the desktop: names for assistive technology, the output box as
+// the text grows, and the dialog at the screen scale the environment sets (QT_SCALE_FACTOR,
+// run again at 1.5 and 2). With SCREENSHOT_DIR set, each dialog is saved there as
+// <program>-<scale>x.png.
+#include "tests/programs/program_dialog.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include <cmath>
+
+namespace {
+
+// Every control has a name that says more than a caption like "Radio1" or "x".
+TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDo)
+{
+    const auto name = [](QWidget* control) {
+        // A list is announced by its selected item on some platforms; its description says
+        // what it is for.
+        const auto text = qobject_cast<QComboBox*>(control) != nullptr ? QAccessible::Description : QAccessible::Name;
+        return QAccessible::queryAccessibleInterface(control)->text(text).toStdString();
+    };
+    for (const auto& [id, expected] : facts.names)
+        EXPECT_EQ(name(Control<QWidget>(id)), expected) << "control " << id;
+    for (QWidget* control : dialog->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(!name(control).empty() && name(control) != "Radio1" && name(control) != "x") << name(control);
+}
+
+// A box filled with text shows its last row at its bottom, as a box scrolled to its end;
+// the text wraps, and the keyboard copies all of it.
+TEST_P(ProgramDialog, TheOutputBoxShowsTheEndOfTheTextAndCopiesAllOfIt)
+{
+    for (int i = 0; i < 105; ++i)
+        Click(ids.rest);
+    auto* box = Control<QPlainTextEdit>(ids.output);
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    const QRect lastRow = box->cursorRect(end);
+    EXPECT_LE(lastRow.bottom(), box->viewport()->height()) << "the last row shows";
+    EXPECT_GT(lastRow.bottom() + lastRow.height(), box->viewport()->height()) << "no empty row below it";
+    EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0) << "wrapped";
+
+    QApplication::clipboard()->clear();
+    FocusControl(*dialog, ids.output);
+    PressKey(Qt::Key_A, Qt::ControlModifier);
+    PressKey(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), driver->Output());
+}
+
+// Of the numbers 0..largest that fit a right-aligned box `width` logical pixels wide
+// (inside its 1-pixel border and a pixel of background), the widest: the one reaching
+// furthest left, and of those the one inked furthest right.
+QString WidestNumberFitting(int largest, int width, const QFontMetricsF& metrics)
+{
+    QString widest;
+    std::pair<double, double> widestExtent{-1, -1};
+    for (int number = 0; number <= largest; ++number) {
+        const QString text = QString::number(number);
+        const double reach = metrics.horizontalAdvance(text) - metrics.leftBearing(text.front());
+        const std::pair extent{reach, reach - metrics.rightBearing(text.back())};
+        if (reach <= width - 3 && extent > widestExtent) {
+            widest = text;
+            widestExtent = extent;
+        }
+    }
+    return widest;
+}
+
+// The device pixels where `box` showing `text` differs from the box empty: the text's ink.
+// Empty unless all of it lies on the empty box's plain background with a column of that
+// background to its left, which a number cut at the left or drawn on the border lacks.
+QRect InkInside(QLineEdit& box, const QString& text)
+{
+    box.setText(QString());
+    const QImage empty = box.grab().toImage();
+    box.setText(text);
+    const QImage drawn = box.grab().toImage();
+    QRect ink;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (drawn.pixel(x, y) != empty.pixel(x, y))
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    const QRgb background = empty.pixel(empty.rect().center());
+    for (int y = ink.top(); y <= ink.bottom(); ++y) {
+        for (int x = ink.left() - 1; x <= ink.right(); ++x) {
+            if (x < 0 || empty.pixel(x, y) != background || (x < ink.left() && drawn.pixel(x, y) != background))
+                return {};
+        }
+    }
+    return ink;
+}
+
+using ScreenScale = ProgramDialog;
+
+// The dialog keeps its client size from the dialog units of its template and the base
+// units of its font (7 x 13 pixels), drawn at the screen's scale; every number box shows
+// whole the widest number it comes to hold, as wide as the same box a lot wider shows it.
+TEST_P(ScreenScale, TheDialogKeepsItsSizeAndNumberBoxesShowTheirWidestNumberWhole)
+{
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
+    QWidget* window = dialog->GetSafeHwnd();
+    const QPixmap shot = window->grab();
+    if (const QString directory = qEnvironmentVariable("SCREENSHOT_DIR"); !directory.isEmpty()) {
+        const QString file = QString::fromUtf8(GetParam().program().name) + "-" + scale + "x.png";
+        EXPECT_TRUE(QDir().mkpath(directory) && shot.save(QDir(directory).filePath(file)));
+    }
+    // Dialog units are quarters of the average letter width and eighths of the letter height.
+    const auto pixels = [](int units, double per) { return static_cast<int>(std::lround(units * per)); };
+    EXPECT_EQ(window->size(), QSize(pixels(facts.width, 7 / 4.0), pixels(facts.height, 13 / 8.0)));
+    EXPECT_EQ(shot.size(), window->size() * scale.toDouble());
+
+    for (const auto& [id, largest] : facts.largestNumbers) {
+        auto* box = Control<QLineEdit>(id);
+        const QString widest = WidestNumberFitting(largest, box->width(), QFontMetricsF(box->font()));
+        ASSERT_FALSE(widest.isEmpty()) << "number box " << id << " fits no number";
+        const QRect ink = InkInside(*box, widest);
+        const QSize size = box->size();
+        box->resize(size.width() + 100, size.height());
+        const QRect wideInk = InkInside(*box, widest);
+        box->resize(size);
+        EXPECT_FALSE(ink.isEmpty()) << widest.toStdString() << " in number box " << id << " leaves its background";
+        // A pixel either way is the text drawn a logical pixel apart over other device pixels.
+        EXPECT_LE(std::abs(ink.width() - wideInk.width()), 1)
+            << widest.toStdString() << " in number box " << id << " shows " << ink.width() << " of "
+            << wideInk.width() << " device pixels";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, ScreenScale, testing::ValuesIn(ProgramsUnderTest()), ProgramName);
+
+}  // namespace

@@ -1,0 +1,103 @@
+// The programs' dialogs worked with real clicks and keys: the set-up, the region list, the
+// radio group, clicks that must change nothing, a full history and typed text.
+#include "tests/programs/program_dialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// At the start the list shows region 0 with the focus in it; the list is sorted, and item
+// i is region i: picking it shows the budget of its label's addresses.
+TEST_P(ProgramDialog, StartsOnRegionZeroAndEachItemOfTheSortedListIsItsRegion)
+{
+    EXPECT_EQ(driver->Show(), facts.startShow);
+    EXPECT_TRUE(HasFocus(*dialog, ids.regionList));
+    const auto* list = Control<QComboBox>(ids.regionList);
+    ASSERT_EQ(list->count(), facts.regionCount);
+    EXPECT_EQ(list->itemText(0).toStdString(), facts.firstLabel);
+    for (int i = list->count() - 1; i >= 0; --i) {
+        const QString label = list->itemText(i);
+        SCOPED_TRACE(label.toStdString());
+        EXPECT_TRUE(i == 0 || list->itemText(i - 1) < label);
+        Click(ids.rest);
+        driver->PickRegion(i);
+        EXPECT_EQ(driver->Number(ids.budget), label.mid(5, 4).toInt(nullptr, 16) - label.left(4).toInt(nullptr, 16) + 1);
+        if (i == facts.otherRegion) {
+            EXPECT_EQ(label.toStdString(), facts.otherLabel);
+            EXPECT_EQ(driver->Show(), facts.otherShow);
+        }
+    }
+}
+
+// "←" on an empty composition, the end marker where it is refused and the keys captioned
+// "x" change no control, and read none. The region change writes the fields without reading
+// the controls: a radio checked since the last read goes back. Each program writes the
+// radio group and the numbers in its own order.
+TEST_P(ProgramDialog, RefusedClicksReadNothingAndARegionChangePutsTheRadioLastReadBack)
+{
+    driver->CheckLength(3);
+    const std::string before = driver->Show();
+    std::vector<int> refused = {ids.back};
+    if (facts.noteBytes)
+        refused.push_back(ids.end);  // a composition cannot begin with an end marker
+    for (const Key& key : GetParam().program().keys) {
+        if (Control<QPushButton>(key.controlId)->text() == "x")
+            refused.push_back(key.controlId);
+    }
+    EXPECT_EQ(std::ssize(refused), 1 + (facts.noteBytes ? 1 : 0) + std::ssize(facts.noNoteKeys));
+    for (const int id : refused) {
+        Click(id);
+        EXPECT_EQ(driver->Show(), before) << "after a click on " << id;
+    }
+    std::string order;
+    const QObject context;
+    QObject::connect(Control<QRadioButton>(ids.firstLength), &QRadioButton::toggled, &context,
+                     [&] { order += "radio "; });
+    QObject::connect(Control<QLineEdit>(ids.budget), &QLineEdit::textChanged, &context, [&] { order += "numbers "; });
+    driver->PickRegion(facts.otherRegion);
+    EXPECT_EQ(driver->CheckedLength(), 0);
+    EXPECT_EQ(order, facts.radioBeforeNumbers ? "radio numbers " : "numbers radio ");
+
+    driver->CheckLength(3);
+    Click(ids.rest);  // reads radio 3
+    driver->CheckLength(5);
+    driver->PickRegion(0);
+    EXPECT_EQ(driver->CheckedLength(), 3);
+}
+
+TEST_P(ProgramDialog, AFullHistoryRefusesMoreEntriesWhileTakingBackWorks)
+{
+    for (int i = 0; i < 998; ++i)
+        Click(ids.rest);
+    const std::string full = driver->Show();
+    EXPECT_GE(driver->Number(ids.count), 998);
+    Click(ids.rest);
+    Click(ids.end);
+    EXPECT_EQ(driver->Show(), full);
+    Click(ids.back);
+    EXPECT_NE(driver->Show(), full);
+    Click(ids.rest);
+    EXPECT_EQ(driver->Show(), full);
+}
+
+TEST_P(ProgramDialog, TextTypedIntoTheRegionListIsNeverRead)
+{
+    auto* list = Control<QComboBox>(ids.regionList);
+    ASSERT_EQ(list->isEditable(), facts.editableList);
+    if (!list->isEditable())
+        return;
+    Click(ids.rest);
+    const std::string before = driver->Show();
+    FocusControl(*dialog, ids.regionList);
+    PressKey(Qt::Key_A, Qt::ControlModifier);
+    TypeText(list->itemText(facts.otherRegion));
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(driver->Show(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramDialog, testing::ValuesIn(ProgramsUnderTest()), ProgramName);
+
+}  // namespace
