@@ -83,28 +83,6 @@ TEST(Catalogues, TheThreeProgramsCoverTheMusicDataOnce)
     EXPECT_EQ(owner.size(), std::size_t{0x7F0C - 0x79C8 + 1}) << "no gap";
 }
 
-// Left to right in ascending ids, as on a piano: the white keys name the naturals in turn
-// (but pulsar's lone "d", which stands apart), each black key the sharp of the white key
-// before it, which has one.
-TEST(Keyboards, KeysRunInKeyboardOrderWithTheirNoteNames)
-{
-    const std::string naturals = "CDEFGABC";
-    for (const auto& [program, first] : {std::pair{&pulsar::kProgram, 'E'}, std::pair{&twinwave::kProgram, 'G'}}) {
-        char white = first;
-        for (std::size_t i = 0; i < program->keys.size(); ++i) {
-            const Key& key = program->keys[i];
-            if (i > 0) {
-                EXPECT_EQ(key.controlId, program->keys[i - 1].controlId + 1);
-                EXPECT_GT(key.x, program->keys[i - 1].x) << key.controlId;
-                if (key.row == KeyRow::White)
-                    white = program == &pulsar::kProgram && i + 1 == program->keys.size() ? 'D' : naturals[naturals.find(white) + 1];
-            }
-            EXPECT_EQ(key.name, key.row == KeyRow::White ? std::string(1, white) : white + std::string("♯")) << key.controlId;
-            EXPECT_TRUE(key.row == KeyRow::White || std::string("CDFGA").find(white) != std::string::npos) << key.controlId;
-        }
-    }
-}
-
 // Both keyboards play the same piano keys: pulsar's starts at twinwave's second E, nine keys
 // in, and its lone "d" is twinwave's top D.
 TEST(Keyboards, TwinwavesNoteByteIsTwicePulsarsEventValueForEveryKeyBothPlay)
