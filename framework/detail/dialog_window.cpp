@@ -230,6 +230,10 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The wheel turns the list that has the keyboard focus, never one the pointer passes
+    // over: its change would throw the composition away.
+    if (auto* list = event->type() == QEvent::Wheel ? qobject_cast<QComboBox*>(watched) : nullptr)
+        return !list->hasFocus();
     if (event->type() == QEvent::KeyPress) {
         if (const DialogControl* control = ControlOf(qobject_cast<QWidget*>(watched)))
             return HandleDialogKey(static_cast<QKeyEvent*>(event), control);

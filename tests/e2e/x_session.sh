@@ -58,6 +58,16 @@ click_du() {
     sleep 0.05
 }
 
+# Turns the mouse wheel by N notches (positive: toward the user, down a list) with the
+# pointer over the centre of a rectangle in dialog units (x y w h N), without clicking.
+wheel_du() {
+    local cx cy button=5
+    read -r cx cy <<<"$(du_centre "$1" "$2" "$3" "$4")"
+    [ "$5" -lt 0 ] && button=4
+    xdotool mousemove --window "$window" "$cx" "$cy" click --repeat "${5#-}" "$button"
+    sleep 0.05
+}
+
 # Prints the text of the box at a rectangle in dialog units: clicked into, all selected
 # and copied. The clipboard first holds a marker, so a copy that did not happen shows;
 # an empty box copies nothing and prints nothing.

@@ -310,12 +310,22 @@ TEST_F(ProgramDialog, PickingTheCurrentRegionKeepsTheCompositionAnotherEmptiesIt
     EXPECT_EQ(driver->Show(), program.startShow);
 }
 
-TEST_F(ProgramDialog, ArrowKeysOnTheClosedListChangeTheRegion)
+TEST_F(ProgramDialog, ArrowKeysAndTheWheelChangeTheRegionOnlyWithTheFocusInTheClosedList)
 {
-    ClickEvent();
+    QComboBox* list = ControlWidget<QComboBox>(*dialog, program.ids.region);
+    ClickEvent();  // the focus is on the button now
+    const std::string composed = driver->Show();
+    TurnWheel(*dialog, program.ids.region, 1);
+    EXPECT_EQ(driver->Show(), composed) << "the wheel over the list without the focus";
+
     FocusControl(*dialog, program.ids.region);
     PressKey(Qt::Key_Down);
-    EXPECT_EQ(ControlWidget<QComboBox>(*dialog, program.ids.region)->currentIndex(), 1);
+    EXPECT_EQ(list->currentIndex(), 1);
+    EXPECT_EQ(driver->Output(), "");
+    ClickEvent();
+    FocusControl(*dialog, program.ids.region);
+    TurnWheel(*dialog, program.ids.region, 1);
+    EXPECT_EQ(list->currentIndex(), 2);
     EXPECT_EQ(driver->Output(), "");
     EXPECT_FALSE(dialog->EndedWith());
 }
