@@ -18,8 +18,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
-#include <utility>
-
 namespace detail {
 
 namespace {
@@ -53,8 +51,7 @@ bool IsUnmodified(const QKeyEvent& event)
 
 DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent, WindowFlagsOf(dialogTemplate.style)),
-      owner_(owner),
-      closeWhenPainted_(qEnvironmentVariableIsSet("ORVO_CLOSE_WHEN_SHOWN"))
+      owner_(owner)
 {
     setWindowTitle(ToQString(dialogTemplate.title != nullptr ? dialogTemplate.title : ""));
     setFont(MakeDialogFont(dialogTemplate.font));
@@ -263,8 +260,6 @@ void DialogWindow::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     ::SendMessage(this, WM_PAINT);
-    if (std::exchange(closeWhenPainted_, false))
-        QMetaObject::invokeMethod(this, &DialogWindow::reject, Qt::QueuedConnection);
 }
 
 }  // namespace detail

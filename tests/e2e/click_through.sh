@@ -34,12 +34,8 @@ if [ -n "${SCREENSHOT_DIR:-}" ]; then
     eval "$(xdotool getwindowgeometry --shell "$window")"
     scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$(basename "$exe").png"
 fi
-xdotool key Escape
-
 status=0
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-wait "$app" || status=$?
-app=""
+end_with_escape || status=$?
 if [ "$copied" != "$expected" ]; then
     echo "copied '$copied', expected '$expected'" >&2
     exit 1
