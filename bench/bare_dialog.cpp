@@ -1,20 +1,18 @@
 // The yardstick for a program's start-up: a bare toolkit dialog with as many controls of
-// the same kinds as the program's dialog, built straight on the toolkit, which closes itself
-// right after its first painting, as the programs do with ORVO_CLOSE_WHEN_SHOWN set.
+// the same kinds as the program's dialog, built straight on the toolkit; Escape ends it, as
+// it ends the programs.
 //   bare_dialog rustle|pulsar|twinwave
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <cstring>
 #include <iostream>
-#include <utility>
 
 namespace {
 
@@ -56,18 +54,6 @@ public:
         }
         setFixedSize(580, 60 + 40 * (x / 560 + 1));
     }
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QDialog::paintEvent(event);
-        if (std::exchange(painted_, true))
-            return;
-        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-    }
-
-private:
-    bool painted_ = false;
 };
 
 }  // namespace

@@ -1,11 +1,14 @@
 // Start-up to the dialog shown, and peak memory, of each program against a bare toolkit
 // dialog with as many controls of the same kinds (bare_dialog). Each run is a process of
-// its own that closes its dialog right after the first painting (the programs with
-// ORVO_CLOSE_WHEN_SHOWN set); program and bare dialog run in turns, and the counters give
-// the medians of both and their ratios.
+// its own on the benchmark's own X server (Xvfb), timed from its start until its window is
+// mapped; then the benchmark ends it as a user would, with Escape through the X server
+// (xdotool), and expects status 0. Program and bare dialog run in turns, and the counters
+// give the medians of both and their ratios.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -13,16 +16,25 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
+#include <iostream>
 #include <map>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
+
+// Last: Xlib defines macros with plain names (None, Status, Bool).
+#include <X11/Xlib.h>
 
 extern char** environ;
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
 constexpr int kRuns = 15;
+constexpr auto kPatience = 30s;  // for a window to show, or a process to end
 
 bool someRunFailed = false;  // the exit status tells, so that a smoke run catches it
 
@@ -32,20 +44,10 @@ void Fail(benchmark::State& state, const std::string& message)
     state.SkipWithError(message.c_str());
 }
 
-struct ProcessRun {
-    double seconds = 0;     // from start to end, as the user waits
-    double cpuSeconds = 0;  // user and system time: what the run did, however busy the machine
-    double peakMegabytes = 0;
-    bool ok = false;
-};
-
-double Seconds(const timeval& time)
-{
-    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
-}
-
-// Runs `arguments` with `extraEnvironment` added and its output discarded, to its end.
-ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnvironment)
+// Starts `arguments` with `extraEnvironment` added and its output discarded; with
+// `passedFd` set, the child finds it as its descriptor 3. Returns the process, or 0.
+pid_t Spawn(const std::vector<std::string>& arguments, const std::vector<std::string>& extraEnvironment,
+            int passedFd = -1)
 {
     std::vector<std::string> environment(extraEnvironment);
     for (char** variable = environ; *variable != nullptr; ++variable)
@@ -65,20 +67,142 @@ ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::vect
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    ProcessRun run;
-    const auto start = std::chrono::steady_clock::now();
+    if (passedFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, passedFd, 3);
     pid_t child = 0;
-    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int status = 0;
-        rusage usage{};
-        if (wait4(child, &status, 0, &usage) == child) {
-            run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            run.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-            run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
-            run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+        child = 0;
+    posix_spawn_file_actions_destroy(&actions);
+    return child;
+}
+
+// Waits for `child` to end, up to kPatience; false, with the child killed, when it did not.
+bool Reap(pid_t child, int& status, rusage& usage)
+{
+    const Clock::time_point deadline = Clock::now() + kPatience;
+    while (wait4(child, &status, WNOHANG, &usage) == 0) {
+        if (Clock::now() > deadline) {
+            kill(child, SIGKILL);
+            wait4(child, &status, 0, &usage);
+            return false;
+        }
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+bool EndedWithZero(int status)
+{
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// An X server of the benchmark's own, and a connection to it that hears of every window
+// mapped at the top level.
+class XServer {
+public:
+    XServer()
+    {
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) != 0)
+            return;
+        // The server picks a free display and writes its number once it accepts clients.
+        process_ = Spawn({XVFB_EXE, "-displayfd", "3", "-screen", "0", "1280x800x24", "-nolisten", "tcp"}, {}, fds[1]);
+        close(fds[1]);
+        std::string number;
+        char digit = 0;
+        while (process_ != 0 && read(fds[0], &digit, 1) == 1 && digit != '\n')
+            number += digit;
+        close(fds[0]);
+        if (number.empty())
+            return;
+        name_ = ":" + number;
+        display_ = XOpenDisplay(name_.c_str());
+        if (display_ != nullptr)
+            XSelectInput(display_, XDefaultRootWindow(display_), SubstructureNotifyMask);
+    }
+    ~XServer()
+    {
+        if (display_ != nullptr)
+            XCloseDisplay(display_);
+        if (process_ != 0) {
+            kill(process_, SIGTERM);
+            waitpid(process_, nullptr, 0);
         }
     }
-    posix_spawn_file_actions_destroy(&actions);
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    bool Ready() const { return display_ != nullptr; }
+    // DISPLAY and QT_QPA_PLATFORM for a program shown on this server.
+    std::vector<std::string> Environment() const { return {"DISPLAY=" + name_, "QT_QPA_PLATFORM=xcb"}; }
+
+    // Forgets what happened up to now.
+    void Forget() const { XSync(display_, True); }
+
+    // The next window mapped at the top level, unless `child` ends first or kPatience passes.
+    std::optional<Window> NextMappedWindow(pid_t child) const
+    {
+        const Clock::time_point deadline = Clock::now() + kPatience;
+        pollfd connection{XConnectionNumber(display_), POLLIN, 0};
+        while (Clock::now() < deadline) {
+            while (XPending(display_) > 0) {
+                XEvent event;
+                XNextEvent(display_, &event);
+                if (event.type == MapNotify && !event.xmap.override_redirect)
+                    return event.xmap.window;
+            }
+            siginfo_t ended{};
+            if (waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == child)
+                return std::nullopt;
+            poll(&connection, 1, 10);
+        }
+        return std::nullopt;
+    }
+
+private:
+    pid_t process_ = 0;
+    std::string name_;
+    Display* display_ = nullptr;
+};
+
+struct ProcessRun {
+    double seconds = 0;     // from start to the window shown, as the user waits
+    double cpuSeconds = 0;  // user and system time: what the run did, however busy the machine
+    double peakMegabytes = 0;
+    bool ok = false;
+};
+
+double Seconds(const timeval& time)
+{
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+}
+
+// Runs `command` on `server` until its window is shown, then presses Escape in that window.
+ProcessRun RunUntilShown(const XServer& server, const std::vector<std::string>& command)
+{
+    ProcessRun run;
+    const std::vector<std::string> environment = server.Environment();
+    server.Forget();
+    const Clock::time_point start = Clock::now();
+    const pid_t child = Spawn(command, environment);
+    if (child == 0)
+        return run;
+    const std::optional<Window> window = server.NextMappedWindow(child);
+    run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    bool escaped = false;
+    if (window) {
+        const pid_t xdotool =
+            Spawn({XDOTOOL_EXE, "windowfocus", "--sync", std::to_string(*window), "key", "Escape"}, environment);
+        int status = 0;
+        rusage unused{};
+        escaped = xdotool != 0 && Reap(xdotool, status, unused) && EndedWithZero(status);
+    }
+    int status = 0;
+    rusage usage{};
+    const bool ended = Reap(child, status, usage);
+    run.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+    run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+    run.ok = escaped && ended && EndedWithZero(status);
     return run;
 }
 
@@ -89,26 +213,22 @@ double Median(std::vector<double> values)
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void StartUp(benchmark::State& state, const std::string& program, const std::string& executable)
+void StartUp(benchmark::State& state, const XServer& server, const std::string& program, const std::string& executable)
 {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const std::vector<std::string> toolkit = {std::string("QT_QPA_PLATFORM=") + (platform != nullptr ? platform : "offscreen")};
-    std::vector<std::string> programEnvironment = toolkit;
-    programEnvironment.emplace_back("ORVO_CLOSE_WHEN_SHOWN=1");
     const std::vector<std::string> programCommand = {executable};
     const std::vector<std::string> bareCommand = {BARE_DIALOG_EXE, program};
 
     // Once each first, so that both find the libraries and fonts in the page cache.
-    if (!RunProcess(programCommand, programEnvironment).ok || !RunProcess(bareCommand, toolkit).ok) {
-        Fail(state, "cannot run " + executable + " or the bare dialog");
+    if (!RunUntilShown(server, programCommand).ok || !RunUntilShown(server, bareCommand).ok) {
+        Fail(state, "cannot run " + executable + " or the bare dialog to its end by Escape");
         return;
     }
     std::map<std::string, std::vector<double>> samples;
     while (state.KeepRunning()) {
-        const ProcessRun programRun = RunProcess(programCommand, programEnvironment);
-        const ProcessRun bareRun = RunProcess(bareCommand, toolkit);
+        const ProcessRun programRun = RunUntilShown(server, programCommand);
+        const ProcessRun bareRun = RunUntilShown(server, bareCommand);
         if (!programRun.ok || !bareRun.ok) {
-            Fail(state, "a run did not end with status 0");
+            Fail(state, "a run did not show its window and end with status 0 after Escape");
             return;
         }
         samples["program_ms"].push_back(programRun.seconds * 1e3);
@@ -130,12 +250,17 @@ void StartUp(benchmark::State& state, const std::string& program, const std::str
 
 int main(int argc, char** argv)
 {
+    const XServer server;
+    if (!server.Ready()) {
+        std::cerr << "startup_bench: cannot start and reach " << XVFB_EXE << "\n";
+        return 1;
+    }
     const std::pair<const char*, const char*> programs[] = {
         {"rustle", RUSTLE_EXE}, {"pulsar", PULSAR_EXE}, {"twinwave", TWINWAVE_EXE}};
     for (const auto& [program, executable] : programs) {
         benchmark::RegisterBenchmark((std::string("startup/") + program).c_str(),
-                                     [program = std::string(program), executable = std::string(executable)](
-                                         benchmark::State& state) { StartUp(state, program, executable); })
+                                     [&server, program = std::string(program), executable = std::string(executable)](
+                                         benchmark::State& state) { StartUp(state, server, program, executable); })
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(kRuns);

@@ -7,9 +7,11 @@
 #   scripts/dev.sh test-plain                     only the plain build's tests (quicker)
 #   scripts/dev.sh screenshots                    remake docs/*.png from the running programs
 #   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md)
-#   scripts/dev.sh package                        build the Debian package in build/default
-#   scripts/dev.sh package-test                   build it, install it here (root), start each
-#                                                 program under Xvfb, remove it again
+#   scripts/dev.sh package                        build the Debian package in build/package, with
+#                                                 Debian's compiler flags (dpkg-buildflags)
+#   scripts/dev.sh package-test                   build it, install it here (root), check the
+#                                                 programs' hardening, start each program under
+#                                                 Xvfb, remove it again
 #   scripts/dev.sh package-test-fresh             build it, install it into a fresh Debian 12 root
 #                                                 made with debootstrap (root), start each program
 set -euo pipefail
@@ -77,13 +79,21 @@ bench)
     cmake --build --preset default --target bench
     ;;
 package | package-test | package-test-fresh)
-    packages+=(dpkg-dev)  # dpkg-shlibdeps works out the package's dependencies
+    # dpkg-dev: dpkg-buildflags, and dpkg-shlibdeps for the package's dependencies;
+    # devscripts: hardening-check.
+    packages+=(dpkg-dev devscripts)
     install_missing
-    build
-    (cd build/default && cpack -G DEB)
+    # Built as Debian builds its packages: the hardening flags of dpkg-buildflags (stack
+    # protector, _FORTIFY_SOURCE, RELRO, immediate binding). CMake reads no CPPFLAGS, so
+    # they go with the compiler's flags.
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    cmake --preset package -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+    cmake --build --preset package
+    (cd build/package && cpack -G DEB)
     case $1 in
-    package-test) scripts/package_test.sh build/default/orvo-composers_*.deb ;;
-    package-test-fresh) scripts/package_test_fresh.sh build/default/orvo-composers_*.deb ;;
+    package-test) scripts/package_test.sh build/package/orvo-composers_*.deb ;;
+    package-test-fresh) scripts/package_test_fresh.sh build/package/orvo-composers_*.deb ;;
     esac
     ;;
 *)

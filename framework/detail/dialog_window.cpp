@@ -18,8 +18,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
-#include <utility>
-
 namespace detail {
 
 namespace {
@@ -53,8 +51,7 @@ bool IsUnmodified(const QKeyEvent& event)
 
 DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent, WindowFlagsOf(dialogTemplate.style)),
-      owner_(owner),
-      closeWhenPainted_(qEnvironmentVariableIsSet("ORVO_CLOSE_WHEN_SHOWN"))
+      owner_(owner)
 {
     setWindowTitle(ToQString(dialogTemplate.title != nullptr ? dialogTemplate.title : ""));
     setFont(MakeDialogFont(dialogTemplate.font));
@@ -230,6 +227,10 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The wheel turns the list that has the keyboard focus, never one the pointer passes
+    // over: its change would throw the composition away.
+    if (auto* list = event->type() == QEvent::Wheel ? qobject_cast<QComboBox*>(watched) : nullptr)
+        return !list->hasFocus();
     if (event->type() == QEvent::KeyPress) {
         if (const DialogControl* control = ControlOf(qobject_cast<QWidget*>(watched)))
             return HandleDialogKey(static_cast<QKeyEvent*>(event), control);
@@ -259,8 +260,6 @@ void DialogWindow::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     ::SendMessage(this, WM_PAINT);
-    if (std::exchange(closeWhenPainted_, false))
-        QMetaObject::invokeMethod(this, &DialogWindow::reject, Qt::QueuedConnection);
 }
 
 }  // namespace detail

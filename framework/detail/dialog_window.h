@@ -65,9 +65,6 @@ private:
     std::vector<DialogControl> controls_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    // With ORVO_CLOSE_WHEN_SHOWN set in the environment the dialog closes itself, as Escape
-    // would, right after its first painting: start-up is timed up to the first frame.
-    bool closeWhenPainted_;
 };
 
 }  // namespace detail

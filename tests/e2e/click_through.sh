@@ -3,8 +3,9 @@
 # clicks and key presses, the output copied through the clipboard, Escape to close.
 #   click_through.sh EXE TITLE WIDTH_DU HEIGHT_DU EXPECTED ACTION...
 # An ACTION is "click:X,Y,W,H" (a control's rectangle in dialog units; its centre is
-# clicked), "key:NAME" (an xdotool key name) or "output:X,Y,W,H" (the output box, which is
-# clicked, selected and copied after the other actions). The run passes when the clipboard
+# clicked), "wheel:X,Y,W,H,N" (the wheel turned N notches over its centre, negative up),
+# "key:NAME" (an xdotool key name) or "output:X,Y,W,H" (the output box, which is clicked,
+# selected and copied after the other actions). The run passes when the clipboard
 # holds EXPECTED and the program ends with status 0 after Escape.
 # With SCREENSHOT_DIR set, the dialog is also saved there as <program>.png before Escape.
 set -euo pipefail
@@ -20,6 +21,7 @@ output_rect=""
 for action in "$@"; do
     case $action in
     click:*) IFS=, read -r x y w h <<<"${action#click:}"; click_du "$x" "$y" "$w" "$h" ;;
+    wheel:*) IFS=, read -r x y w h n <<<"${action#wheel:}"; wheel_du "$x" "$y" "$w" "$h" "$n" ;;
     key:*) xdotool key "${action#key:}"; sleep 0.05 ;;
     output:*) output_rect=${action#output:} ;;
     *) echo "unknown action $action" >&2; exit 1 ;;
@@ -32,12 +34,8 @@ if [ -n "${SCREENSHOT_DIR:-}" ]; then
     eval "$(xdotool getwindowgeometry --shell "$window")"
     scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$(basename "$exe").png"
 fi
-xdotool key Escape
-
 status=0
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-wait "$app" || status=$?
-app=""
+end_with_escape || status=$?
 if [ "$copied" != "$expected" ]; then
     echo "copied '$copied', expected '$expected'" >&2
     exit 1

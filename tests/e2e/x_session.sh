@@ -45,6 +45,18 @@ start_program() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
 }
 
+# Ends the program as a user would: Escape in its window, which gets the keyboard focus
+# first. Returns the program's exit status; a program still running 5 s later is ended.
+end_with_escape() {
+    xdotool windowfocus --sync "$window" key Escape
+    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill "$app" 2>/dev/null && echo "still running 5 s after Escape" >&2
+    local status=0
+    wait "$app" || status=$?
+    app=""
+    return "$status"
+}
+
 # The centre of a rectangle in dialog units (x y w h), in pixels of the client area.
 du_centre() {
     echo "$(( ($1 * 2 + $3) * WIDTH / (2 * width_du) )) $(( ($2 * 2 + $4) * HEIGHT / (2 * height_du) ))"
@@ -55,6 +67,16 @@ click_du() {
     local cx cy
     read -r cx cy <<<"$(du_centre "$@")"
     xdotool mousemove --window "$window" "$cx" "$cy" click 1
+    sleep 0.05
+}
+
+# Turns the mouse wheel by N notches (positive: toward the user, down a list) with the
+# pointer over the centre of a rectangle in dialog units (x y w h N), without clicking.
+wheel_du() {
+    local cx cy button=5
+    read -r cx cy <<<"$(du_centre "$1" "$2" "$3" "$4")"
+    [ "$5" -lt 0 ] && button=4
+    xdotool mousemove --window "$window" "$cx" "$cy" click --repeat "${5#-}" "$button"
     sleep 0.05
 }
 

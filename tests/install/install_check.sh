@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root as a package would (prefix /usr) and checks what
 # a desktop needs: each program, its icon in every theme size as a PNG of that size (and
-# the .ico the build makes for Windows), and a desktop entry that names them; then starts
-# each installed program, which must show its dialog and end cleanly.
+# the .ico the build makes for Windows), and a desktop entry that names them; that no
+# program carries a name of an environment variable of ours (they read none); then starts
+# each installed program under a real X server, which must show its dialog with the entry's
+# name as its title and end with status 0 on Escape.
 #   install_check.sh BUILD_DIR [desktop-file-validate]
 set -euo pipefail
 
 build=$1 validate=${2:-}
 root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+on_session_end() { rm -rf "$root"; }
+source "$(dirname "$0")/../e2e/x_session.sh"
+trap stop_x_session EXIT
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+start_x_server
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -46,7 +51,10 @@ for program in rustle pulsar twinwave; do
     if [ -n "$validate" ]; then
         "$validate" "$entry" || fail "$entry is not a valid desktop entry"
     fi
-    ORVO_CLOSE_WHEN_SHOWN=1 QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/$program" 2>/dev/null ||
-        fail "installed $program did not start and end cleanly"
-    echo "$program: program, 5 icons, .ico and desktop entry in place; starts and ends cleanly"
+    names=$(strings "$root/usr/bin/$program" | grep -o 'ORVO_[A-Z_]*' | sort -u | paste -sd' ') || true
+    [ -z "$names" ] || fail "$program carries $names"
+    start_program "$(entry_value "$entry" Name)" "$root/usr/bin/$program" 2>/dev/null ||
+        fail "installed $program showed no window titled $(entry_value "$entry" Name)"
+    end_with_escape || fail "installed $program ended with status $? after Escape"
+    echo "$program: program, 5 icons, .ico and desktop entry in place; no ORVO_ name; shown, ended by Escape"
 done
