@@ -1,7 +1,6 @@
 #include "framework/detail/control_factory.h"
 
 #include "framework/detail/qt_text.h"
-#include "framework/detail/wrapping_text_box.h"
 #include "framework/window_styles.h"
 
 #include <QAbstractItemView>
@@ -51,38 +50,28 @@ QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* parent)
     return edit;
 }
 
+// The output box: read-only text the program writes, which wraps at any character (it has
+// no spaces to break at).
 QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
 {
-    const bool readOnly = Has(item.style, ES_READONLY);
-    const bool scrollsSideways = Has(item.style, ES_AUTOHSCROLL) || Has(item.style, WS_HSCROLL);
-    QPlainTextEdit* edit = nullptr;
-    if (readOnly && !scrollsSideways) {
-        // Text the program writes, which wraps at any character (it has no spaces to break
-        // at) and grows at its end, a few characters at a time.
-        auto* box = new WrappingTextBox(parent);
-        box->setText(CaptionOf(item));
-        edit = box;
-    } else {
-        edit = new QPlainTextEdit(CaptionOf(item), parent);
-        if (scrollsSideways) {
-            edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-        } else {
-            edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            edit->setWordWrapMode(QTextOption::WrapAnywhere);
-        }
-    }
-    edit->setReadOnly(readOnly);
-    edit->setVerticalScrollBarPolicy(Has(item.style, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
-                                                                  : Qt::ScrollBarAlwaysOff);
-    edit->setHorizontalScrollBarPolicy(Has(item.style, WS_HSCROLL) ? Qt::ScrollBarAsNeeded
-                                                                    : Qt::ScrollBarAlwaysOff);
-    edit->setFrameShape(Has(item.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    auto* box = new QPlainTextEdit(CaptionOf(item), parent);
+    box->setReadOnly(Has(item.style, ES_READONLY));
+    box->setWordWrapMode(QTextOption::WrapAnywhere);
+    box->setVerticalScrollBarPolicy(Has(item.style, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFrameShape(Has(item.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    // What it replaced is not kept for undoing.
+    box->setUndoRedoEnabled(false);
+    // Hex digits and kana need no shaping: plain glyph look-ups lay a long text out faster.
+    QFont plain = box->font();
+    plain.setStyleStrategy(QFont::PreferNoShaping);
+    box->setFont(plain);
     // Tab moves on to the next control, as in every dialog.
-    edit->setTabChangesFocus(true);
+    box->setTabChangesFocus(true);
     // Selecting and copying need keyboard selection too (Ctrl+A, Ctrl+C).
-    if (readOnly)
-        edit->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    return edit;
+    if (box->isReadOnly())
+        box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return box;
 }
 
 QWidget* CreateComboBox(const DialogItemTemplate& item, QWidget* parent)
