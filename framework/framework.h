@@ -12,7 +12,6 @@
 #include "framework/message_map.h"
 #include "framework/resources.h"
 #include "framework/system_metrics.h"
-#include "framework/version_info.h"
 #include "framework/win_constants.h"
 #include "framework/win_types.h"
 #include "framework/window_styles.h"

@@ -4,7 +4,7 @@ CCmdTarget::~CCmdTarget() = default;
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, AfxSig::End, nullptr, nullptr}};
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, std::monostate{}}};
     static const AFX_MSGMAP messageMap{nullptr, entries};
     return &messageMap;
 }
@@ -18,24 +18,23 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, int code, int
 {
     for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
          map = map->baseMap != nullptr ? map->baseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* entry = map->entries; entry->sig != AfxSig::End; ++entry) {
-            if (entry->message == message && entry->code == code && entry->id == id)
+        for (const AFX_MSGMAP_ENTRY* entry = map->entries; !std::holds_alternative<std::monostate>(entry->handler);
+             ++entry) {
+            if (entry->message == message && entry->code == code && entry->id <= id && id <= entry->lastId)
                 return entry;
         }
     }
     return nullptr;
 }
 
-void CCmdTarget::CallVoidHandler(const AFX_MSGMAP_ENTRY& entry)
-{
-    (this->*entry.handler)();
-}
-
 BOOL CCmdTarget::OnCmdMsg(int id, int code)
 {
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_COMMAND, code, id);
-    if (entry == nullptr || entry->sig != AfxSig::Void)
+    if (entry == nullptr)
         return FALSE;
-    CallVoidHandler(*entry);
+    if (const auto* handler = std::get_if<AFX_PMSG>(&entry->handler))
+        (this->*(*handler))();
+    else if (const auto* rangeHandler = std::get_if<AFX_PMSG_ID>(&entry->handler))
+        (this->*(*rangeHandler))(static_cast<UINT>(id));
     return TRUE;
 }

@@ -24,23 +24,14 @@ bool Has(std::uint32_t style, std::uint32_t bits)
 
 QString CaptionOf(const DialogItemTemplate& item)
 {
-    return ToQString(item.caption != nullptr ? item.caption : "");
-}
-
-Qt::Alignment EditAlignment(const DialogItemTemplate& item)
-{
-    if (Has(item.exStyle, WS_EX_RIGHT) || Has(item.style, ES_RIGHT))
-        return Qt::AlignRight | Qt::AlignVCenter;
-    if (Has(item.style, ES_CENTER))
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    return Qt::AlignLeft | Qt::AlignVCenter;
+    return ToQString(item.caption);
 }
 
 QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* parent)
 {
     auto* edit = new QLineEdit(CaptionOf(item), parent);
     edit->setReadOnly(Has(item.style, ES_READONLY));
-    edit->setAlignment(EditAlignment(item));
+    edit->setAlignment((Has(item.exStyle, WS_EX_RIGHT) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     edit->setFrame(Has(item.style, WS_BORDER));
     // A read-only box draws no caret: the pixel kept for it and the 2-pixel margin inside the
     // right frame go to the text, so that a right-aligned number ends where the frame begins,
@@ -93,11 +84,7 @@ QWidget* CreateComboBox(const DialogItemTemplate& item, QWidget* parent)
 QWidget* CreateStatic(const DialogItemTemplate& item, QWidget* parent)
 {
     auto* label = new QLabel(CaptionOf(item), parent);
-    switch (item.style & SS_TYPEMASK) {
-    case SS_CENTER: label->setAlignment(Qt::AlignHCenter | Qt::AlignTop); break;
-    case SS_RIGHT: label->setAlignment(Qt::AlignRight | Qt::AlignTop); break;
-    default: label->setAlignment(Qt::AlignLeft | Qt::AlignTop); break;
-    }
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
 }
@@ -150,7 +137,6 @@ QWidget* CreateControl(const DialogItemTemplate& item, ControlKind kind, QWidget
 {
     QWidget* widget = CreateWidget(item, kind, parent);
     widget->setFocusPolicy(FocusPolicyOf(item, kind));
-    widget->setEnabled(!Has(item.style, WS_DISABLED));
     const CRect rect = DialogRectToPixels(item.rect, baseUnits);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         PlaceComboBox(*combo, rect);

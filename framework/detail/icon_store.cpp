@@ -15,7 +15,7 @@ HICON LoadIconResource(int id)
     if (const auto found = loaded.find(id); found != loaded.end())
         return found->second.get();
     const IconResource* resource = AfxFindIcon(id);
-    if (resource == nullptr || resource->images.empty())
+    if (resource == nullptr)
         return nullptr;
     auto icon = std::make_unique<IconObject>();
     icon->standard = IconImageOfSize(*resource, GetSystemMetrics(SM_CXICON));
