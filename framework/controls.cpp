@@ -9,7 +9,7 @@ int CComboBox::GetCurSel() const
 
 void CComboBox::SetCurSel(int index)
 {
-    // Programmatic: QComboBox::activated, the user's choice, is not emitted.
-    auto* combo = qobject_cast<QComboBox*>(GetSafeHwnd());
-    combo->setCurrentIndex(index < combo->count() ? index : -1);
+    // Programmatic: QComboBox::activated, the user's choice, is not emitted. An index that
+    // names no item leaves none selected.
+    qobject_cast<QComboBox*>(GetSafeHwnd())->setCurrentIndex(index);
 }

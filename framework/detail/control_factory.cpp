@@ -57,9 +57,7 @@ QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
     QFont plain = box->font();
     plain.setStyleStrategy(QFont::PreferNoShaping);
     box->setFont(plain);
-    // Tab moves on to the next control, as in every dialog.
-    box->setTabChangesFocus(true);
-    // Selecting and copying need keyboard selection too (Ctrl+A, Ctrl+C).
+    // The keyboard selects too (Shift with the arrow keys), not only the mouse.
     if (box->isReadOnly())
         box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     return box;

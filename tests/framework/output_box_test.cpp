@@ -94,6 +94,11 @@ TEST_F(OutputBox, TheUserCannotTypeButSelectsWithKeyboardOrMouseAndCopiesAndTabL
     PressKey(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Get(), "0410");
     EXPECT_EQ(QApplication::clipboard()->text(), "0410");
+    PressKey(Qt::Key_Home);
+    PressKey(Qt::Key_Right, Qt::ShiftModifier);
+    PressKey(Qt::Key_Right, Qt::ShiftModifier);
+    PressKey(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "04");
 
     Set(Bytes(100));
     QTest::mouseDClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, EndOfText().center() - QPoint(4, 0));
