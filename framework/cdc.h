@@ -31,18 +31,3 @@ public:
 private:
     std::unique_ptr<QPainter> painter_;
 };
-
-// A paint context over an off-screen bitmap that can be read back pixel by pixel.
-class CMemoryDC : public CDC {
-public:
-    CMemoryDC(int width, int height, COLORREF background);
-    ~CMemoryDC() override;
-
-    COLORREF GetPixel(int x, int y) const;  // CLR_INVALID outside the bitmap
-
-private:
-    struct Bitmap;
-    std::unique_ptr<Bitmap> bitmap_;
-};
-
-inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;

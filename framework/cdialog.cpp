@@ -2,54 +2,40 @@
 
 #include "framework/cwinapp.h"
 #include "framework/detail/dialog_window.h"
+#include "framework/detail/qt_text.h"
 #include "framework/resources.h"
 #include "framework/window_styles.h"
+
+#include <QComboBox>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(int templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
+CDialog::CDialog(int templateId, CWnd* /*parent*/) : templateId_(templateId) {}
 
-CDialog::~CDialog()
-{
-    DestroyWindow();
-}
+CDialog::~CDialog() = default;
 
 bool CDialog::CreateWindowFromTemplate()
 {
-    DestroyWindow();
-    endCode_.reset();
     const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId_);
     if (dialogTemplate == nullptr)
         return false;
-    HWND parentWindow = parent_ != nullptr ? parent_->GetSafeHwnd() : nullptr;
-    window_ = detail::DialogWindow::Create(*this, *dialogTemplate, parentWindow);
-    if (window_ == nullptr)
-        return false;
+    window_ = detail::DialogWindow::Create(*this, *dialogTemplate, nullptr);
     window_->NameControls(AfxFindControlNames(templateId_));
     AttachWindow(window_.get());
+    OnInitDialog();
     return true;
-}
-
-void CDialog::RunInitialisation()
-{
-    if (OnInitDialog() && !endCode_)
-        window_->FocusFirstTabStop();
 }
 
 int CDialog::DoModal()
 {
     if (!CreateWindowFromTemplate())
         return -1;
-    RunInitialisation();
-    if (!endCode_) {
-        const int result = window_->exec();
-        if (!endCode_)
-            endCode_ = result;
-    }
-    DestroyWindow();
+    if (!endCode_)
+        endCode_ = window_->exec();
+    window_.reset();
     return *endCode_;
 }
 
@@ -57,30 +43,20 @@ BOOL CDialog::Create()
 {
     if (!CreateWindowFromTemplate())
         return FALSE;
-    RunInitialisation();
-    if (!endCode_ && (AfxFindDialogTemplate(templateId_)->style & WS_VISIBLE) != 0)
+    if (!endCode_)
         window_->show();
-    return TRUE;
-}
-
-BOOL CDialog::DestroyWindow()
-{
-    if (window_ == nullptr)
-        return FALSE;
-    window_.reset();
     return TRUE;
 }
 
 void CDialog::EndDialog(int result)
 {
     endCode_ = result;
-    if (window_ != nullptr)
-        window_->done(result);
+    window_->done(result);
 }
 
 DialogBaseUnits CDialog::GetDialogBaseUnits() const
 {
-    return window_ != nullptr ? window_->BaseUnits() : DialogBaseUnits{};
+    return window_->BaseUnits();
 }
 
 BOOL CDialog::OnInitDialog()
@@ -93,22 +69,35 @@ BOOL CDialog::OnInitDialog()
     return TRUE;
 }
 
+// Each record adds its text to a combo box; a sorted list places it after every item that
+// is not greater, comparing the UTF-8 bytes (so hex address labels stay in ascending order).
 bool CDialog::ExecuteDialogInit()
 {
     for (const DialogInitRecord& record : AfxFindDialogInit(templateId_)) {
-        HWND control = GetDlgItem(record.controlId);
-        if (control == nullptr || record.message != DLGINIT_CB_ADDSTRING)
+        const detail::DialogControl* control = window_->FindControl(record.controlId);
+        if (control == nullptr || control->kind != detail::ControlKind::ComboBox ||
+            record.message != DLGINIT_CB_ADDSTRING)
             return false;
-        if (::SendMessage(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(record.text)) < 0)
-            return false;
+        auto& combo = *static_cast<QComboBox*>(control->widget);
+        const std::string text = record.text;
+        int place = combo.count();
+        if ((control->item->style & CBS_SORT) != 0) {
+            place = 0;
+            while (place < combo.count() && detail::ToBytes(combo.itemText(place)) <= text)
+                ++place;
+        }
+        // A list without a selection keeps none; the toolkit would select the first item.
+        const bool hadSelection = combo.currentIndex() >= 0;
+        combo.insertItem(place, detail::ToQString(text));
+        if (!hadSelection)
+            combo.setCurrentIndex(-1);
     }
     return true;
 }
 
 void CDialog::OnOK()
 {
-    if (!UpdateData(TRUE))
-        return;
+    UpdateData(TRUE);
     EndDialog(IDOK);
 }
 
@@ -117,20 +106,10 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+BOOL CDialog::OnCmdMsg(int id, int code)
 {
-    if (message == WM_CLOSE) {
-        OnCommand(IDCANCEL, BN_CLICKED);
-        return 0;
-    }
-    return CWnd::DefWindowProc(message, wParam, lParam);
-}
-
-// Commands that the dialog's map does not take go on to the application's.
-BOOL CDialog::OnCommand(int id, int code)
-{
-    if (CWnd::OnCommand(id, code))
+    if (CWnd::OnCmdMsg(id, code))
         return TRUE;
     CWinApp* app = AfxGetApp();
-    return code == BN_CLICKED && app != nullptr ? app->OnCmdMsg(id, code) : FALSE;
+    return app != nullptr ? app->OnCmdMsg(id, code) : FALSE;
 }

@@ -15,20 +15,20 @@ class DialogWindow;
 // The keyboard works as on the old platform: Escape, the close box and Alt+F4 issue
 // IDCANCEL; Enter clicks a focused push button, does nothing in a multi-line edit box that
 // wants Return, and issues IDOK anywhere else. IDOK and IDCANCEL reach OnOK and OnCancel
-// through the message map.
+// through the message map; commands the dialog's map does not take go on to the
+// application's.
 class CDialog : public CWnd {
 public:
+    // The dialog is a window of its own: the programs give it no parent.
     explicit CDialog(int templateId, CWnd* parent = nullptr);
     ~CDialog() override;
 
     // Creates the window, runs OnInitDialog, shows the window and serves it until the
-    // dialog is ended, destroys the window and returns the end code; -1 when the window
-    // cannot be created from the template.
+    // dialog is ended, destroys the window and returns the end code; -1 when there is no
+    // such template.
     virtual int DoModal();
     // Creates the window, runs OnInitDialog and shows it without waiting (modeless).
-    // FALSE when the window cannot be created from the template.
     BOOL Create();
-    BOOL DestroyWindow();
 
     // Ends the dialog with `result`, which DoModal returns.
     void EndDialog(int result);
@@ -38,28 +38,25 @@ public:
     // The base units of the dialog's font, for converting dialog units into pixels.
     DialogBaseUnits GetDialogBaseUnits() const;
 
+    BOOL OnCmdMsg(int id, int code) override;
+
 protected:
-    // Fills the controls from the template's initialisation data, then writes every field
-    // into its control. Ends the dialog with -1 when the data cannot be delivered. TRUE
-    // lets the first tab stop take the focus.
+    // Fills the combo boxes from the template's initialisation data, then writes every
+    // field into its control. Ends the dialog with -1 when the data cannot be delivered.
+    // The first tab stop takes the focus when the window shows.
     virtual BOOL OnInitDialog();
-    // Reads every control into its field and, when that succeeds, ends with IDOK.
+    // Reads every control into its field, then ends with IDOK.
     virtual void OnOK();
     // Ends with IDCANCEL.
     virtual void OnCancel();
-
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL OnCommand(int id, int code) override;
 
     DECLARE_MESSAGE_MAP()
 
 private:
     bool CreateWindowFromTemplate();
-    void RunInitialisation();
     bool ExecuteDialogInit();
 
     int templateId_;
-    CWnd* parent_;
     std::unique_ptr<detail::DialogWindow> window_;
     std::optional<int> endCode_;
 };

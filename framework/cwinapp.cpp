@@ -4,7 +4,6 @@
 #include "framework/detail/qt_text.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <filesystem>
 #include <memory>
@@ -15,30 +14,20 @@ CWinApp* theApp = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp(const char* appName) : m_pszAppName(appName), previous_(theApp)
+CWinApp::CWinApp(const char* appName) : m_pszAppName(appName)
 {
-    if (appName != nullptr) {
-        appName_ = appName;
-        m_pszAppName = appName_.c_str();
-    }
     theApp = this;
 }
 
 CWinApp::~CWinApp()
 {
     if (theApp == this)
-        theApp = previous_;
+        theApp = nullptr;
 }
 
 BOOL CWinApp::InitInstance()
 {
-    return TRUE;
-}
-
-int CWinApp::Run()
-{
-    QApplication::exec();
-    return ExitInstance();
+    return FALSE;
 }
 
 int CWinApp::ExitInstance()
@@ -74,10 +63,8 @@ CWinApp* AfxGetApp()
 int AfxWinMain(int argc, char* argv[])
 {
     CWinApp* app = AfxGetApp();
-    if (app == nullptr)
-        return -1;
     static char unnamed[] = "program";
-    char* executablePath = argc > 0 && argv != nullptr && argv[0] != nullptr ? argv[0] : unnamed;
+    char* executablePath = argc > 0 ? argv[0] : unnamed;
 
     // The toolkit sees the program's path only: the command line is not read.
     int toolkitArgc = 1;
@@ -90,17 +77,6 @@ int AfxWinMain(int argc, char* argv[])
     // The desktop entry installed with a program bears its name: the desktop shell finds
     // the program's name and icon for its windows through it.
     QGuiApplication::setDesktopFileName(detail::ToQString(app->m_pszAppName));
-    if (!app->InitInstance())
-        return app->ExitInstance();
-    return app->Run();
-}
-
-int AfxMessageBox(const char* text)
-{
-    CWinApp* app = AfxGetApp();
-    const QString title = detail::ToQString(app != nullptr && app->m_pszAppName != nullptr ? app->m_pszAppName : "");
-    QMessageBox box(QMessageBox::Warning, title, detail::ToQString(text != nullptr ? text : ""), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
-    return IDOK;
+    app->InitInstance();
+    return app->ExitInstance();
 }

@@ -12,10 +12,9 @@ public:
     explicit CWinApp(const char* appName = nullptr);
     ~CWinApp() override;
 
-    // The program's start; FALSE ends the program without running a message loop.
+    // The program's start. The programs run their dialog in it and return FALSE: there is
+    // no message loop to run after it.
     virtual BOOL InitInstance();
-    // The message loop, run when InitInstance returns TRUE; returns the exit status.
-    virtual int Run();
     // The clean-up; returns the exit status.
     virtual int ExitInstance();
 
@@ -33,7 +32,6 @@ private:
     friend int AfxWinMain(int argc, char* argv[]);
     void NameAfterExecutable(const char* executablePath);
 
-    CWinApp* previous_;  // the application object constructed before this one, if any
     std::string appName_;
 };
 
@@ -41,9 +39,5 @@ private:
 CWinApp* AfxGetApp();
 
 // The framework's entry point: starts the toolkit (the command line is not passed on),
-// calls InitInstance once and, when it returns FALSE, runs the clean-up and returns its
-// status (0) without serving any messages.
+// calls InitInstance once, then the clean-up, and returns its status (0).
 int AfxWinMain(int argc, char* argv[]);
-
-// Shows `text` in a modal message box over the application's active window.
-int AfxMessageBox(const char* text);

@@ -1,19 +1,12 @@
 #include "framework/cwnd.h"
 
-#include "framework/cdialog.h"
 #include "framework/data_exchange.h"
 #include "framework/detail/dialog_window.h"
 #include "framework/detail/qt_text.h"
 #include "framework/detail/window_link.h"
-#include "framework/detail/window_procedure.h"
 #include "framework/detail/window_text.h"
 
-LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (detail::DialogWindow* dialog = detail::DialogWindow::Of(window))
-        return dialog->Owner().WindowProc(message, wParam, lParam);
-    return detail::DefaultWindowProc(window, message, wParam, lParam);
-}
+#include <QPainter>
 
 CWnd::CWnd() : link_(std::make_unique<detail::WindowLink>()) {}
 
@@ -33,14 +26,10 @@ HWND CWnd::GetDlgItem(int id) const
 
 BOOL CWnd::SubclassDlgItem(int id, CWnd* parent)
 {
-    HWND control = parent != nullptr ? parent->GetSafeHwnd() : nullptr;
-    const detail::DialogWindow* dialog = detail::DialogWindow::Of(control);
-    const detail::DialogControl* found = dialog != nullptr ? dialog->FindControl(id) : nullptr;
-    if (found == nullptr || GetSafeHwnd() != nullptr)
+    HWND control = parent->GetDlgItem(id);
+    if (control == nullptr)
         return FALSE;
-    if (ControlClass() != nullptr && !detail::IsOfClass(*found->item, ControlClass()))
-        return FALSE;
-    AttachWindow(found->widget);
+    AttachWindow(control);
     return TRUE;
 }
 
@@ -52,11 +41,7 @@ void CWnd::AttachWindow(HWND window)
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
     CDataExchange exchange(this, bSaveAndValidate);
-    try {
-        DoDataExchange(&exchange);
-    } catch (const CUserException&) {
-        return FALSE;
-    }
+    DoDataExchange(&exchange);
     return TRUE;
 }
 
@@ -76,8 +61,7 @@ int CWnd::GetWindowTextLength() const
 
 void CWnd::SetWindowText(const char* text)
 {
-    if (HWND window = GetSafeHwnd())
-        detail::SetWindowText(window, detail::ToQString(text != nullptr ? text : ""));
+    detail::SetWindowText(GetSafeHwnd(), detail::ToQString(text));
 }
 
 HICON CWnd::SetIcon(HICON icon, BOOL bBigIcon)
@@ -89,40 +73,36 @@ HICON CWnd::SetIcon(HICON icon, BOOL bBigIcon)
 
 BOOL CWnd::IsIconic() const
 {
-    const HWND window = GetSafeHwnd();
-    return window != nullptr && window->isMinimized() ? TRUE : FALSE;
+    return GetSafeHwnd()->isMinimized() ? TRUE : FALSE;
 }
 
 void CWnd::GetClientRect(LPRECT rect) const
 {
-    const HWND window = GetSafeHwnd();
-    *rect = window != nullptr ? RECT{0, 0, window->width(), window->height()} : RECT{};
+    *rect = RECT{0, 0, GetSafeHwnd()->width(), GetSafeHwnd()->height()};
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return WindowProc(message, wParam, lParam);
-}
-
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COMMAND)
-        return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    if (const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0)) {
-        if (entry->sig == AfxSig::Cursor)
-            return reinterpret_cast<LRESULT>((this->*entry->cursorHandler)());
-        CallVoidHandler(*entry);
-        return 0;
-    }
-    return DefWindowProc(message, wParam, lParam);
+    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0);
+    if (entry == nullptr)
+        return DefWindowProc(message, wParam, lParam);
+    if (const auto* cursorHandler = std::get_if<AFX_PMSG_CURSOR>(&entry->handler))
+        return reinterpret_cast<LRESULT>((this->*(*cursorHandler))());
+    if (const auto* handler = std::get_if<AFX_PMSG>(&entry->handler))
+        (this->*(*handler))();
+    return 0;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return detail::DefaultWindowProc(GetSafeHwnd(), message, wParam, lParam);
-}
-
-BOOL CWnd::OnCommand(int id, int code)
-{
-    return OnCmdMsg(id, code);
+    HWND window = GetSafeHwnd();
+    if (message == WM_SETICON) {
+        const HICON icon = reinterpret_cast<HICON>(lParam);
+        return reinterpret_cast<LRESULT>(detail::DialogWindow::Of(window)->SetIcon(icon, wParam == ICON_BIG));
+    }
+    if (message == WM_ICONERASEBKGND && wParam != 0) {
+        reinterpret_cast<QPainter*>(wParam)->fillRect(window->rect(), window->palette().window());
+        return 1;
+    }
+    return 0;
 }

@@ -11,10 +11,6 @@ namespace detail {
 struct WindowLink;
 }
 
-// Sends `message` to a window: a dialog's messages go through its object's message map,
-// a control's are processed by the control itself.
-LRESULT SendMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-
 // An object that stands for a window: a dialog, or one of its controls once bound.
 class CWnd : public CCmdTarget {
 public:
@@ -27,14 +23,14 @@ public:
     // Control `id` of this window, or nullptr.
     HWND GetDlgItem(int id) const;
 
-    // Binds this object to control `id` of `parent`. Fails when there is no such control,
-    // when it is not of the class this object stands for, or when this object is bound.
+    // Binds this object to control `id` of `parent`; FALSE when there is no such control.
     BOOL SubclassDlgItem(int id, CWnd* parent);
 
-    // TRUE reads every control into its field, FALSE writes every field into its control;
-    // FALSE when a control's content is not valid for its field.
+    // TRUE reads every control into its field, FALSE writes every field into its control.
+    // The programs' controls only ever hold what they wrote: it always succeeds.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
+    // The text of an edit box, single-line or multi-line.
     void GetWindowText(CString& text) const;
     int GetWindowTextLength() const;  // in bytes
     void SetWindowText(const char* text);
@@ -44,18 +40,13 @@ public:
     BOOL IsIconic() const;
     void GetClientRect(LPRECT rect) const;
 
+    // Runs the message map's entry for `message`; without one, the window's default:
+    // WM_SETICON sets a dialog's icon, WM_ICONERASEBKGND fills the paint context (wParam)
+    // with the window's background.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-
-    // The control class this object can stand for ("COMBOBOX", "EDIT"); nullptr for any.
-    virtual const char* ControlClass() const { return nullptr; }
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
-
-    // Message-map dispatch first; what no entry takes goes to DefWindowProc.
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    virtual BOOL OnCommand(int id, int code);
 
     // The default painting; the toolkit has already drawn the window's background.
     void OnPaint() {}
@@ -65,7 +56,7 @@ protected:
     void AttachWindow(HWND window);
 
 private:
-    friend LRESULT SendMessage(HWND, UINT, WPARAM, LPARAM);
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::unique_ptr<detail::WindowLink> link_;
 };

@@ -14,12 +14,10 @@ struct DialogRect {
     int cy = 0;
 };
 
+// The normal weight, not italic.
 struct DialogFont {
     const char* face;  // UTF-8
     int pointSize;
-    int weight = 0;     // 0: the normal weight
-    bool italic = false;
-    int charset = 1;    // DEFAULT_CHARSET
 };
 
 struct DialogItemTemplate {

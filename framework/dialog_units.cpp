@@ -1,18 +1,8 @@
 #include "framework/dialog_units.h"
 
-#include <cstdint>
-
 int MulDiv(int number, int numerator, int denominator)
 {
-    if (denominator == 0)
-        return -1;
-    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
-    const std::int64_t divisor = denominator < 0 ? -denominator : denominator;
-    const std::int64_t dividend = denominator < 0 ? -product : product;
-    const std::int64_t half = divisor / 2;
-    const std::int64_t rounded =
-        dividend >= 0 ? (dividend + half) / divisor : -((-dividend + half) / divisor);
-    return static_cast<int>(rounded);
+    return (number * numerator + denominator / 2) / denominator;
 }
 
 DialogBaseUnits BaseUnitsFromFont(int alphabetWidth, int fontHeight)

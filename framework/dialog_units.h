@@ -6,8 +6,8 @@
 // Dialog units: a quarter of the font's average character width across, an eighth of its
 // height down.
 
-// number * numerator / denominator in 64 bits, rounded to the nearest integer with halves
-// away from zero; -1 when the denominator is 0.
+// number * numerator / denominator, rounded to the nearest integer with halves up, for
+// the non-negative sizes and positions of a template.
 int MulDiv(int number, int numerator, int denominator);
 
 struct DialogBaseUnits {

@@ -117,7 +117,7 @@ bool WriteFile(const char* path, const QByteArray& bytes)
 BOOL AfxSaveIconAsPng(int id, int size, const char* path)
 {
     const IconResource* icon = AfxFindIcon(id);
-    if (icon == nullptr || size <= 0)
+    if (icon == nullptr)
         return FALSE;
     const QImage image = detail::IconImageOfSize(*icon, size);
     return !image.isNull() && image.save(detail::ToQString(path != nullptr ? path : ""), "PNG") ? TRUE : FALSE;
@@ -126,7 +126,7 @@ BOOL AfxSaveIconAsPng(int id, int size, const char* path)
 BOOL AfxSaveIconAsIco(int id, const char* path)
 {
     const IconResource* icon = AfxFindIcon(id);
-    if (icon == nullptr || icon->images.empty())
+    if (icon == nullptr)
         return FALSE;
     std::vector<QImage> images;
     for (const IconImage& image : icon->images)
@@ -140,8 +140,6 @@ BOOL AfxSaveIconAsIco(int id, const char* path)
     PutU16(header, static_cast<int>(images.size()));
     const auto firstOffset = static_cast<int>(kIconDirSize + kIconDirEntrySize * images.size());
     for (const QImage& image : images) {
-        if (image.isNull() || image.width() > 256 || image.height() > 256)
-            return FALSE;
         const std::optional<QByteArray> bitmap = IconBitmap(image);
         if (!bitmap)
             return FALSE;

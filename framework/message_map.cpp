@@ -4,7 +4,7 @@ CCmdTarget::~CCmdTarget() = default;
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, AfxSig::End, nullptr, nullptr, nullptr}};
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, std::monostate{}}};
     static const AFX_MSGMAP messageMap{nullptr, entries};
     return &messageMap;
 }
@@ -18,7 +18,8 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, int code, int
 {
     for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
          map = map->baseMap != nullptr ? map->baseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* entry = map->entries; entry->sig != AfxSig::End; ++entry) {
+        for (const AFX_MSGMAP_ENTRY* entry = map->entries; !std::holds_alternative<std::monostate>(entry->handler);
+             ++entry) {
             if (entry->message == message && entry->code == code && entry->id <= id && id <= entry->lastId)
                 return entry;
         }
@@ -26,21 +27,14 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, int code, int
     return nullptr;
 }
 
-void CCmdTarget::CallVoidHandler(const AFX_MSGMAP_ENTRY& entry)
-{
-    (this->*entry.handler)();
-}
-
 BOOL CCmdTarget::OnCmdMsg(int id, int code)
 {
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_COMMAND, code, id);
     if (entry == nullptr)
         return FALSE;
-    if (entry->sig == AfxSig::Range)
-        (this->*entry->rangeHandler)(static_cast<UINT>(id));
-    else if (entry->sig == AfxSig::Void)
-        CallVoidHandler(*entry);
-    else
-        return FALSE;
+    if (const auto* handler = std::get_if<AFX_PMSG>(&entry->handler))
+        (this->*(*handler))();
+    else if (const auto* rangeHandler = std::get_if<AFX_PMSG_ID>(&entry->handler))
+        (this->*(*rangeHandler))(static_cast<UINT>(id));
     return TRUE;
 }

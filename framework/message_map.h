@@ -2,32 +2,25 @@
 
 #include "framework/win_constants.h"
 
+#include <variant>
+
 // Message maps: static tables that route window messages and control notifications to
 // member functions, searched from the most derived class's table toward its bases'.
 
 class CCmdTarget;
 
 using AFX_PMSG = void (CCmdTarget::*)();
+using AFX_PMSG_ID = void (CCmdTarget::*)(UINT);  // takes the id of the control
 using AFX_PMSG_CURSOR = HCURSOR (CCmdTarget::*)();
-using AFX_PMSG_RANGE = void (CCmdTarget::*)(UINT);
-
-// The handler's signature.
-enum class AfxSig : unsigned char {
-    End,     // ends a table
-    Void,    // void handler()
-    Cursor,  // HCURSOR handler()
-    Range,   // void handler(UINT id), for the ids id..lastId
-};
+// A handler by its signature; none ends a table.
+using AfxHandler = std::variant<std::monostate, AFX_PMSG, AFX_PMSG_ID, AFX_PMSG_CURSOR>;
 
 struct AFX_MSGMAP_ENTRY {
     UINT message;  // WM_COMMAND for commands and control notifications
     int code;      // the notification code; BN_CLICKED is also a plain command
-    int id;        // the control or command id; 0 for other messages
-    int lastId;    // the last id of a range; id itself otherwise
-    AfxSig sig;
-    AFX_PMSG handler;
-    AFX_PMSG_CURSOR cursorHandler;
-    AFX_PMSG_RANGE rangeHandler;
+    int id;        // the control or command id, or the first of a range; 0 for other messages
+    int lastId;    // the last id of the range; `id` for a single control
+    AfxHandler handler;
 };
 
 struct AFX_MSGMAP {
@@ -50,7 +43,6 @@ public:
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
     const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message, int code, int id) const;
-    void CallVoidHandler(const AFX_MSGMAP_ENTRY& entry);
 };
 
 #define DECLARE_MESSAGE_MAP()                         \
@@ -81,33 +73,25 @@ protected:                                            \
         AFX_MESSAGE_MAP_OPEN(theClass<param>, baseClass)
 
 #define END_MESSAGE_MAP()                                                          \
-            {0, 0, 0, 0, AfxSig::End, nullptr, nullptr, nullptr}                   \
+            {0, 0, 0, 0, std::monostate{}}                                         \
         };                                                                         \
         static const AFX_MSGMAP messageMap{&TheBaseClass::GetThisMessageMap, messageEntries}; \
         return &messageMap;                                                        \
     }
 
-#define ON_WM_PAINT() \
-    {WM_PAINT, 0, 0, 0, AfxSig::Void, static_cast<AFX_PMSG>(&ThisClass::OnPaint), nullptr, nullptr},
+#define ON_WM_PAINT() {WM_PAINT, 0, 0, 0, static_cast<AFX_PMSG>(&ThisClass::OnPaint)},
 
-#define ON_WM_QUERYDRAGICON()                                                  \
-    {WM_QUERYDRAGICON, 0, 0, 0, AfxSig::Cursor, nullptr,                       \
-     static_cast<AFX_PMSG_CURSOR>(&ThisClass::OnQueryDragIcon), nullptr},
+#define ON_WM_QUERYDRAGICON() \
+    {WM_QUERYDRAGICON, 0, 0, 0, static_cast<AFX_PMSG_CURSOR>(&ThisClass::OnQueryDragIcon)},
 
-// Notification `code` from control `id`.
-#define ON_CONTROL(code, id, memberFxn)                                                  \
-    {WM_COMMAND, (code), (id), (id), AfxSig::Void, static_cast<AFX_PMSG>(&ThisClass::memberFxn), \
-     nullptr, nullptr},
+#define ON_CONTROL(code, id, memberFxn) \
+    {WM_COMMAND, (code), (id), (id), static_cast<AFX_PMSG>(&ThisClass::memberFxn)},
 
-#define ON_COMMAND(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+// One entry for the controls firstId..lastId; the handler takes the id of the one that sent.
+#define ON_CONTROL_RANGE(code, firstId, lastId, memberFxn) \
+    {WM_COMMAND, (code), (firstId), (lastId), static_cast<AFX_PMSG_ID>(&ThisClass::memberFxn)},
 
 // A click is the button's command.
-#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-
+#define ON_COMMAND(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+#define ON_BN_CLICKED(id, memberFxn) ON_COMMAND(id, memberFxn)
 #define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
-
-// Notification `code` from any of the controls `firstId`..`lastId`; the handler takes the
-// control's id.
-#define ON_CONTROL_RANGE(code, firstId, lastId, memberFxn)                       \
-    {WM_COMMAND, (code), (firstId), (lastId), AfxSig::Range, nullptr, nullptr,   \
-     static_cast<AFX_PMSG_RANGE>(&ThisClass::memberFxn)},

@@ -12,18 +12,10 @@ inline constexpr int ID_HELP = 0xE146;  // 57670
 
 // Window messages.
 inline constexpr UINT WM_PAINT = 0x000F;
-inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
 inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_COMMAND = 0x0111;
-
-// Combo box messages and results.
-inline constexpr UINT CB_ADDSTRING = 0x0143;
-inline constexpr UINT CB_GETCOUNT = 0x0146;
-inline constexpr UINT CB_GETCURSEL = 0x0147;
-inline constexpr UINT CB_SETCURSEL = 0x014E;
-inline constexpr LRESULT CB_ERR = -1;
 
 // Notification codes carried by WM_COMMAND.
 inline constexpr int BN_CLICKED = 0;

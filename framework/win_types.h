@@ -17,26 +17,11 @@ using UINT = unsigned int;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
-using COLORREF = std::uint32_t;
 
 using HWND = QWidget*;
 using HDC = QPainter*;
 using HICON = const IconObject*;
 using HCURSOR = HICON;
-
-constexpr COLORREF RGB(int red, int green, int blue)
-{
-    return static_cast<COLORREF>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
-}
-
-constexpr WPARAM MAKEWPARAM(int low, int high)
-{
-    return static_cast<WPARAM>((static_cast<unsigned>(low) & 0xFFFFu) |
-                               (static_cast<unsigned>(high) & 0xFFFFu) << 16);
-}
-
-constexpr int LOWORD(WPARAM value) { return static_cast<int>(value & 0xFFFFu); }
-constexpr int HIWORD(WPARAM value) { return static_cast<int>((value >> 16) & 0xFFFFu); }
 
 struct POINT {
     int x = 0;

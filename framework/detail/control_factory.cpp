@@ -1,7 +1,6 @@
 #include "framework/detail/control_factory.h"
 
 #include "framework/detail/qt_text.h"
-#include "framework/detail/wrapping_text_box.h"
 #include "framework/window_styles.h"
 
 #include <QAbstractItemView>
@@ -25,23 +24,14 @@ bool Has(std::uint32_t style, std::uint32_t bits)
 
 QString CaptionOf(const DialogItemTemplate& item)
 {
-    return ToQString(item.caption != nullptr ? item.caption : "");
-}
-
-Qt::Alignment EditAlignment(const DialogItemTemplate& item)
-{
-    if (Has(item.exStyle, WS_EX_RIGHT) || Has(item.style, ES_RIGHT))
-        return Qt::AlignRight | Qt::AlignVCenter;
-    if (Has(item.style, ES_CENTER))
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    return Qt::AlignLeft | Qt::AlignVCenter;
+    return ToQString(item.caption);
 }
 
 QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* parent)
 {
     auto* edit = new QLineEdit(CaptionOf(item), parent);
     edit->setReadOnly(Has(item.style, ES_READONLY));
-    edit->setAlignment(EditAlignment(item));
+    edit->setAlignment((Has(item.exStyle, WS_EX_RIGHT) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     edit->setFrame(Has(item.style, WS_BORDER));
     // A read-only box draws no caret: the pixel kept for it and the 2-pixel margin inside the
     // right frame go to the text, so that a right-aligned number ends where the frame begins,
@@ -51,38 +41,26 @@ QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* parent)
     return edit;
 }
 
+// The output box: read-only text the program writes, which wraps at any character (it has
+// no spaces to break at).
 QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
 {
-    const bool readOnly = Has(item.style, ES_READONLY);
-    const bool scrollsSideways = Has(item.style, ES_AUTOHSCROLL) || Has(item.style, WS_HSCROLL);
-    QPlainTextEdit* edit = nullptr;
-    if (readOnly && !scrollsSideways) {
-        // Text the program writes, which wraps at any character (it has no spaces to break
-        // at) and grows at its end, a few characters at a time.
-        auto* box = new WrappingTextBox(parent);
-        box->setText(CaptionOf(item));
-        edit = box;
-    } else {
-        edit = new QPlainTextEdit(CaptionOf(item), parent);
-        if (scrollsSideways) {
-            edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-        } else {
-            edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            edit->setWordWrapMode(QTextOption::WrapAnywhere);
-        }
-    }
-    edit->setReadOnly(readOnly);
-    edit->setVerticalScrollBarPolicy(Has(item.style, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
-                                                                  : Qt::ScrollBarAlwaysOff);
-    edit->setHorizontalScrollBarPolicy(Has(item.style, WS_HSCROLL) ? Qt::ScrollBarAsNeeded
-                                                                    : Qt::ScrollBarAlwaysOff);
-    edit->setFrameShape(Has(item.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-    // Tab moves on to the next control, as in every dialog.
-    edit->setTabChangesFocus(true);
-    // Selecting and copying need keyboard selection too (Ctrl+A, Ctrl+C).
-    if (readOnly)
-        edit->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    return edit;
+    auto* box = new QPlainTextEdit(CaptionOf(item), parent);
+    box->setReadOnly(Has(item.style, ES_READONLY));
+    box->setWordWrapMode(QTextOption::WrapAnywhere);
+    box->setVerticalScrollBarPolicy(Has(item.style, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFrameShape(Has(item.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    // What it replaced is not kept for undoing.
+    box->setUndoRedoEnabled(false);
+    // Hex digits and kana need no shaping: plain glyph look-ups lay a long text out faster.
+    QFont plain = box->font();
+    plain.setStyleStrategy(QFont::PreferNoShaping);
+    box->setFont(plain);
+    // The keyboard selects too (Shift with the arrow keys), not only the mouse.
+    if (box->isReadOnly())
+        box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return box;
 }
 
 QWidget* CreateComboBox(const DialogItemTemplate& item, QWidget* parent)
@@ -104,11 +82,7 @@ QWidget* CreateComboBox(const DialogItemTemplate& item, QWidget* parent)
 QWidget* CreateStatic(const DialogItemTemplate& item, QWidget* parent)
 {
     auto* label = new QLabel(CaptionOf(item), parent);
-    switch (item.style & SS_TYPEMASK) {
-    case SS_CENTER: label->setAlignment(Qt::AlignHCenter | Qt::AlignTop); break;
-    case SS_RIGHT: label->setAlignment(Qt::AlignRight | Qt::AlignTop); break;
-    default: label->setAlignment(Qt::AlignLeft | Qt::AlignTop); break;
-    }
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
 }
@@ -161,7 +135,6 @@ QWidget* CreateControl(const DialogItemTemplate& item, ControlKind kind, QWidget
 {
     QWidget* widget = CreateWidget(item, kind, parent);
     widget->setFocusPolicy(FocusPolicyOf(item, kind));
-    widget->setEnabled(!Has(item.style, WS_DISABLED));
     const CRect rect = DialogRectToPixels(item.rect, baseUnits);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         PlaceComboBox(*combo, rect);

@@ -2,8 +2,6 @@
 
 #include "framework/dialog_template.h"
 
-#include <optional>
-
 class QWidget;
 
 namespace detail {
@@ -25,11 +23,7 @@ struct DialogControl {
     QWidget* widget;
 };
 
-// The kind the template's class and style ask for; nothing for one the framework lacks.
-std::optional<ControlKind> KindOf(const DialogItemTemplate& item);
-
-// Whether `item`'s window class is `windowClass`, compared as the platform does: ASCII,
-// without regard to case.
-bool IsOfClass(const DialogItemTemplate& item, const char* windowClass);
+// The kind the template's class and style ask for.
+ControlKind KindOf(const DialogItemTemplate& item);
 
 }  // namespace detail

@@ -24,9 +24,6 @@ struct FontStandIn {
 // Faces of the old platform and the installed fonts that share their metrics.
 constexpr FontStandIn kStandIns[] = {
     {"ＭＳ Ｐゴシック", "IPAPGothic"},
-    {"ＭＳ ゴシック", "IPAGothic"},
-    {"ＭＳ Ｐ明朝", "IPAPMincho"},
-    {"ＭＳ 明朝", "IPAMincho"},
 };
 
 // The family that draws `face`: the face itself when it is installed, else the first
@@ -64,11 +61,8 @@ QString DrawingFamily(const QString& face)
 
 QFont MakeDialogFont(const DialogFont& font)
 {
-    QFont result(DrawingFamily(ToQString(font.face != nullptr ? font.face : "")));
+    QFont result(DrawingFamily(ToQString(font.face)));
     result.setPixelSize(MulDiv(font.pointSize, kLogPixels, kPointsPerInch));
-    if (font.weight != 0)
-        result.setWeight(static_cast<QFont::Weight>(font.weight));
-    result.setItalic(font.italic);
     return result;
 }
 

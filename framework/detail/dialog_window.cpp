@@ -27,13 +27,8 @@ Qt::WindowFlags WindowFlagsOf(std::uint32_t style)
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
     if ((style & WS_CAPTION) == WS_CAPTION)
         flags |= Qt::WindowTitleHint;
-    if ((style & WS_SYSMENU) != 0) {
+    if ((style & WS_SYSMENU) != 0)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if ((style & WS_MINIMIZEBOX) != 0)
-            flags |= Qt::WindowMinimizeButtonHint;
-        if ((style & WS_MAXIMIZEBOX) != 0)
-            flags |= Qt::WindowMaximizeButtonHint;
-    }
     return flags;
 }
 
@@ -65,31 +60,24 @@ std::unique_ptr<DialogWindow> DialogWindow::Create(CDialog& owner, const DialogT
                                                    QWidget* parent)
 {
     std::unique_ptr<DialogWindow> window(new DialogWindow(owner, dialogTemplate, parent));
-    if (!window->BuildControls(dialogTemplate))
-        return nullptr;
+    window->BuildControls(dialogTemplate);
     return window;
 }
 
-bool DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
+void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
 {
     for (const DialogItemTemplate& item : dialogTemplate.items) {
-        const std::optional<ControlKind> kind = KindOf(item);
-        if (!kind)
-            return false;
-        controls_.push_back({&item, *kind, CreateControl(item, *kind, this, baseUnits_)});
+        const ControlKind kind = KindOf(item);
+        controls_.push_back({&item, kind, CreateControl(item, kind, this, baseUnits_)});
     }
-    QWidget* previous = nullptr;
+    // Tab visits the controls in the order they were made, the template's.
     for (const DialogControl& control : controls_) {
-        if (previous != nullptr)
-            setTabOrder(previous, control.widget);
-        previous = control.widget;
         control.widget->installEventFilter(this);
         if (auto* combo = qobject_cast<QComboBox*>(control.widget); combo && combo->lineEdit())
             combo->lineEdit()->installEventFilter(this);
         ConnectNotifications(control);
     }
     GroupRadioButtons();
-    return true;
 }
 
 // Radio buttons form one group from a control with WS_GROUP up to the next one; within a
@@ -124,7 +112,7 @@ void DialogWindow::ConnectNotifications(const DialogControl& control)
 
 void DialogWindow::Notify(int id, int code)
 {
-    ::SendMessage(this, WM_COMMAND, MAKEWPARAM(id, code));
+    owner_.OnCmdMsg(id, code);
 }
 
 DialogWindow* DialogWindow::Of(HWND window)
@@ -160,25 +148,12 @@ void DialogWindow::NameControls(std::span<const ControlNameRecord> names)
 {
     for (const ControlNameRecord& record : names) {
         const DialogControl* control = FindControl(record.controlId);
-        if (control == nullptr)
-            continue;
-        const QString name = ToQString(record.name != nullptr ? record.name : "");
+        const QString name = ToQString(record.name);
         control->widget->setAccessibleName(name);
         // On some platforms a combo box is announced by its selected item rather than its
         // name; the description still says what the list is for.
         if (control->kind == ControlKind::ComboBox)
             control->widget->setAccessibleDescription(name);
-    }
-}
-
-void DialogWindow::FocusFirstTabStop()
-{
-    for (const DialogControl& control : controls_) {
-        const std::uint32_t style = control.item->style;
-        if ((style & WS_TABSTOP) != 0 && (style & WS_VISIBLE) != 0 && control.widget->isEnabled()) {
-            control.widget->setFocus(Qt::TabFocusReason);
-            return;
-        }
     }
 }
 
@@ -248,7 +223,7 @@ void DialogWindow::closeEvent(QCloseEvent* event)
 {
     // The close box asks; the dialog's own handling decides whether it ends.
     event->ignore();
-    ::SendMessage(this, WM_CLOSE);
+    Notify(IDCANCEL, BN_CLICKED);
 }
 
 void DialogWindow::reject()
@@ -259,7 +234,7 @@ void DialogWindow::reject()
 void DialogWindow::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
-    ::SendMessage(this, WM_PAINT);
+    owner_.SendMessage(WM_PAINT);
 }
 
 }  // namespace detail

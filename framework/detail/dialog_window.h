@@ -21,7 +21,6 @@ namespace detail {
 // closing).
 class DialogWindow final : public QDialog {
 public:
-    // nullptr when the template asks for a control the framework cannot build.
     static std::unique_ptr<DialogWindow> Create(CDialog& owner, const DialogTemplate& dialogTemplate,
                                                 QWidget* parent);
 
@@ -38,7 +37,6 @@ public:
 
     // Gives each control named in `names` that name for assistive technology.
     void NameControls(std::span<const ControlNameRecord> names);
-    void FocusFirstTabStop();
     // Sets the big or the small window icon; returns the one it replaces.
     HICON SetIcon(HICON icon, bool big);
 
@@ -53,7 +51,7 @@ protected:
 private:
     DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent);
 
-    bool BuildControls(const DialogTemplate& dialogTemplate);
+    void BuildControls(const DialogTemplate& dialogTemplate);
     void GroupRadioButtons();
     void ConnectNotifications(const DialogControl& control);
     // The keys the dialog itself answers; true when `event` was one of them.

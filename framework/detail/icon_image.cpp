@@ -1,32 +1,20 @@
 #include "framework/detail/icon_image.h"
 
-#include <vector>
+#include <utility>
 
 namespace detail {
 
 QImage IconImageOfSize(const IconResource& icon, int size)
 {
-    std::vector<QImage> images;
+    QImage divisor;
     for (const IconImage& image : icon.images) {
         QImage decoded(image.xpm.data());
         if (decoded.width() == size)
             return decoded;
-        if (!decoded.isNull())
-            images.push_back(std::move(decoded));
+        if (size % decoded.width() == 0 && decoded.width() > divisor.width())
+            divisor = std::move(decoded);
     }
-    const QImage* largest = nullptr;
-    const QImage* largestDivisor = nullptr;
-    for (const QImage& image : images) {
-        if (largest == nullptr || image.width() > largest->width())
-            largest = &image;
-        if (size % image.width() == 0 && (largestDivisor == nullptr || image.width() > largestDivisor->width()))
-            largestDivisor = &image;
-    }
-    if (largestDivisor != nullptr)
-        return largestDivisor->scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (largest != nullptr)
-        return largest->scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return {};
+    return divisor.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 }  // namespace detail

@@ -14,7 +14,7 @@ HICON LoadIconResource(int id)
     // Kept by resource, not by id: each program's module has its own icon 128.
     static std::map<const IconResource*, std::unique_ptr<IconObject>> loaded;
     const IconResource* resource = AfxFindIcon(id);
-    if (resource == nullptr || resource->images.empty())
+    if (resource == nullptr)
         return nullptr;
     if (const auto found = loaded.find(resource); found != loaded.end())
         return found->second.get();

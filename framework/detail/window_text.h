@@ -6,10 +6,11 @@ class QWidget;
 
 namespace detail {
 
-// A window's text as the platform sees it: an edit box's content, a combo box's text
-// field or selected item, a button's or label's caption, a dialog's title.
+// The text of an edit box: a number box (QLineEdit) or the multi-line output box
+// (QPlainTextEdit); empty for any other window.
 QString WindowText(const QWidget* window);
-// Replaces it; a multi-line edit box then scrolls so that the end of the text shows.
+// Replaces it. The output box changes only where the new text differs from the old one and
+// then shows the end of the text.
 void SetWindowText(QWidget* window, const QString& text);
 
 }  // namespace detail

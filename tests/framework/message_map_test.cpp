@@ -1,6 +1,7 @@
+#include "tests/framework/image_dc.h"
 #include "tests/framework/shown_test_dialog.h"
 
-#include <QTest>
+#include <QIcon>
 
 using namespace test_dialog;
 
@@ -23,28 +24,37 @@ END_MESSAGE_MAP()
 
 using MessageMap = ShownTestDialog;
 
-TEST_F(MessageMap, AClickReachesTheHandlerOfItsButtonOnly)
+TEST_F(MessageMap, AClickReachesTheHandlerOfItsButtonOrOfTheRangeThatHoldsIt)
 {
-    ClickControl(dialog, IDC_BUTTON);
-    ClickControl(dialog, IDC_SILENT);
-    ClickControl(dialog, IDC_RADIO0);  // radio buttons have no entries
-    EXPECT_EQ(dialog.notifications, (std::vector<std::string>{"button"}));
+    for (const int id : {IDC_BUTTON, IDC_KEY0 + 1, IDC_SILENT, IDC_KEY0, IDC_RADIO0})
+        ClickControl(dialog, id);
+    // The button next to the range and the radio button have no entry.
+    EXPECT_EQ(dialog.notifications, (std::vector<std::string>{"button", "key 332", "key 331"}));
     EXPECT_FALSE(dialog.EndedWith());
 }
 
-TEST_F(MessageMap, PaintingGoesThroughThePaintEntry)
+TEST_F(MessageMap, PaintingAndTheDragIconGoThroughTheirEntries)
 {
     const int before = dialog.paints;
     dialog.GetSafeHwnd()->repaint();
     EXPECT_GT(dialog.paints, before);
+    const HICON icon = CWinApp().LoadIcon(128);
+    EXPECT_EQ(dialog.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(icon));
 }
 
-TEST_F(MessageMap, OkAndCancelAreEntriesOfTheDialogsMapAndSentCommandsReachThem)
+TEST_F(MessageMap, WithoutAnEntryTheWindowSetsItsIconsAndErasesUnderTheIcon)
 {
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON, BN_CLICKED));
-    EXPECT_EQ(dialog.notifications, (std::vector<std::string>{"button"}));
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
-    EXPECT_EQ(dialog.EndedWith(), IDOK);
+    const HICON icon = CWinApp().LoadIcon(128);
+    EXPECT_EQ(dialog.SetIcon(icon, TRUE), nullptr);
+    EXPECT_EQ(dialog.SetIcon(icon, TRUE), icon);  // the one set before
+    dialog.SetIcon(icon, FALSE);
+    const QList<QSize> sizes = dialog.GetSafeHwnd()->windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
+
+    ImageDC dc(10, 10);
+    dc.DrawIcon(0, 0, icon);
+    EXPECT_EQ(dialog.SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc())), 1);
+    EXPECT_EQ(dc.image.pixel(9, 9), dialog.GetSafeHwnd()->palette().window().color().rgb());
 }
 
 TEST_F(MessageMap, CommandsTheDialogDoesNotTakeGoOnToTheApplication)

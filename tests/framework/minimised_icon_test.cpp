@@ -1,14 +1,12 @@
-#include "framework/framework.h"
+#include "framework/cwinapp.h"
 #include "shell/minimised_icon.h"
+#include "tests/framework/image_dc.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr CSize kIconSize{32, 32};
-constexpr COLORREF kBackground = RGB(255, 255, 255);
-constexpr COLORREF kLeftHalf = RGB(255, 0, 0);  // the test icon's columns 0..15
-constexpr COLORREF kRightHalf = RGB(0, 0, 255);  // and 16..31
 
 TEST(MinimisedIcon, TheIconIsCentredWithTheOddPixelDroppedTowardZero)
 {
@@ -18,29 +16,17 @@ TEST(MinimisedIcon, TheIconIsCentredWithTheOddPixelDroppedTowardZero)
     EXPECT_EQ(MinimisedIconOrigin({0, 0, 1, 2}, kIconSize), CPoint(-15, -14));
 }
 
-TEST(MinimisedIcon, PaintingDrawsTheIconAtThatPlace)
+TEST(MinimisedIcon, PaintingDrawsTheIconAtItsStandardSizeAtThatPlace)
 {
-    CWinApp app;
-    const HICON icon = app.LoadIcon(128);
-    ASSERT_NE(icon, nullptr);
-
-    CMemoryDC wide(120, 50, kBackground);
+    const HICON icon = CWinApp().LoadIcon(128);  // left half red, right half blue
+    ImageDC wide(120, 50);
     PaintMinimisedIcon(wide, {0, 0, 100, 40}, kIconSize, icon);  // x 34, y 4
-    EXPECT_EQ(wide.GetPixel(33, 10), kBackground);
-    EXPECT_EQ(wide.GetPixel(34, 10), kLeftHalf);
-    EXPECT_EQ(wide.GetPixel(49, 10), kLeftHalf);
-    EXPECT_EQ(wide.GetPixel(50, 10), kRightHalf);
-    EXPECT_EQ(wide.GetPixel(65, 10), kRightHalf);
-    EXPECT_EQ(wide.GetPixel(66, 10), kBackground);
-    EXPECT_EQ(wide.GetPixel(40, 3), kBackground);
-    EXPECT_EQ(wide.GetPixel(40, 4), kLeftHalf);
+    EXPECT_EQ(wide.Row(10, 33, 67), "wrrrrrrrrrrrrrrrrbbbbbbbbbbbbbbbbw");
+    EXPECT_EQ(wide.Row(3, 34, 35) + wide.Row(4, 34, 35) + wide.Row(35, 34, 35) + wide.Row(36, 34, 35), "wrrw");
 
-    CMemoryDC empty(40, 40, kBackground);
+    ImageDC empty(40, 40);
     PaintMinimisedIcon(empty, {0, 0, 0, 0}, kIconSize, icon);  // x -15: column 15 lands on 0
-    EXPECT_EQ(empty.GetPixel(0, 0), kLeftHalf);
-    EXPECT_EQ(empty.GetPixel(1, 0), kRightHalf);
-    EXPECT_EQ(empty.GetPixel(16, 0), kRightHalf);
-    EXPECT_EQ(empty.GetPixel(17, 0), kBackground);
+    EXPECT_EQ(empty.Row(0, 0, 18), "rbbbbbbbbbbbbbbbbw");
 }
 
 }  // namespace

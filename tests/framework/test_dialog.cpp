@@ -4,9 +4,11 @@ using namespace test_dialog;
 
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
     ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
     ON_CBN_SELCHANGE(IDC_LIST, OnListChange)
     ON_CBN_SELCHANGE(IDC_TYPED_LIST, OnTypedListChange)
     ON_BN_CLICKED(IDC_BUTTON, OnButton)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_KEY0, IDC_KEY0 + 1, OnKey)
 END_MESSAGE_MAP()
 
 void TestDialog::DoDataExchange(CDataExchange* pDX)
@@ -20,25 +22,4 @@ void TestDialog::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_BOX1, box1);
     DDX_Radio(pDX, IDC_RADIO0, choice);
     DDX_Radio(pDX, IDC_OTHER0, otherChoice);
-}
-
-void TestDialog::OnPaint()
-{
-    ++paints;
-    CDialog::OnPaint();
-}
-
-void TestDialog::OnListChange()
-{
-    notifications.push_back("list " + std::to_string(list.GetCurSel()));
-}
-
-void TestDialog::OnTypedListChange()
-{
-    notifications.push_back("typed " + std::to_string(typedList.GetCurSel()));
-}
-
-void TestDialog::OnButton()
-{
-    notifications.push_back("button");
 }
