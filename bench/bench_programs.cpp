@@ -4,10 +4,7 @@
 #include "rustle/program.h"
 #include "twinwave/program.h"
 
-#include <algorithm>
 #include <array>
-#include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -23,12 +20,4 @@ const std::array<BenchProgram, 3> kPrograms = {{
 std::span<const BenchProgram> BenchPrograms()
 {
     return kPrograms;
-}
-
-const BenchProgram& BenchProgramNamed(std::string_view name)
-{
-    const auto found = std::ranges::find(kPrograms, name, [](const BenchProgram& p) { return p.program.name; });
-    if (found == kPrograms.end())
-        throw std::invalid_argument("no program " + std::string(name));
-    return *found;
 }

@@ -4,7 +4,6 @@
 #include "core/program.h"
 
 #include <span>
-#include <string_view>
 
 // The three composer programs as the benchmarks drive them.
 struct BenchProgram {
@@ -14,7 +13,6 @@ struct BenchProgram {
 };
 
 std::span<const BenchProgram> BenchPrograms();
-const BenchProgram& BenchProgramNamed(std::string_view name);
 
 // A full history, as the benchmarks compare against an empty one.
 inline constexpr int kFullHistory = HistoryStack::kCapacity;

@@ -3,9 +3,11 @@
 // append, the exchange out and the new output text. "click_and_paint" also serves the
 // repaint the click asks for. Only the click is timed; taking it back is not.
 #include "bench/bench_programs.h"
-#include "bench/dialog_under_bench.h"
 #include "bench/manual_timing.h"
 #include "framework/cwinapp.h"
+#include "pulsar/composer_dlg.h"
+#include "rustle/composer_dlg.h"
+#include "twinwave/composer_dlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,10 +20,29 @@
 
 namespace {
 
+template <const ComposerProgram& P>
+std::unique_ptr<CDialog> Open(ComposerState& state)
+{
+    AfxSetResourceHandle(P.resources.Table());
+    return std::make_unique<ComposerDialog<P>>(nullptr, state);
+}
+
+// A new dialog of the program `name` on `state`, not yet created.
+std::unique_ptr<CDialog> OpenDialog(std::string_view name, ComposerState& state)
+{
+    for (const auto& [composer, open] : {std::pair{&rustle::kComposer, &Open<rustle::kComposer>},
+                                         std::pair{&pulsar::kComposer, &Open<pulsar::kComposer>},
+                                         std::pair{&twinwave::kComposer, &Open<twinwave::kComposer>}}) {
+        if (composer->program.name == name)
+            return open(state);
+    }
+    throw std::invalid_argument("no dialog of " + std::string(name));
+}
+
 // A dialog of the program under benchmark on a state of its own, shown.
 class ShownDialog {
 public:
-    explicit ShownDialog(const BenchProgram& bench) : bench_(bench), dialog_(OpenDialog(state_))
+    explicit ShownDialog(const BenchProgram& bench) : bench_(bench), dialog_(OpenDialog(bench.program.name, state_))
     {
         if (!dialog_->Create() || !QTest::qWaitForWindowExposed(dialog_->GetSafeHwnd()))
             throw std::runtime_error("the dialog did not show");
@@ -47,9 +68,8 @@ private:
     std::unique_ptr<CDialog> dialog_;
 };
 
-void Click(benchmark::State& state, bool paint)
+void Click(benchmark::State& state, const BenchProgram& bench, bool paint)
 {
-    const BenchProgram& bench = BenchProgramNamed(kProgramUnderBench);
     ShownDialog empty(bench);
     ShownDialog full(bench);
     EmptyAndFull seconds;
@@ -84,11 +104,13 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication toolkit(argc, argv);
     CWinApp app;  // the dialog loads its icon through the application
-    const std::string prefix = std::string("dialog/") + kProgramUnderBench;
-    for (const bool paint : {false, true}) {
-        const std::string name = prefix + (paint ? "/click_and_paint" : "/click");
-        benchmark::RegisterBenchmark(name.c_str(), [paint](benchmark::State& state) { Click(state, paint); })
-            ->UseManualTime();
+    for (const BenchProgram& bench : BenchPrograms()) {
+        for (const bool paint : {false, true}) {
+            const std::string name = "dialog/" + std::string(bench.program.name) + (paint ? "/click_and_paint" : "/click");
+            benchmark::RegisterBenchmark(name.c_str(), [&bench, paint](benchmark::State& state) {
+                Click(state, bench, paint);
+            })->UseManualTime();
+        }
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
