@@ -48,25 +48,15 @@ void RunOperation(benchmark::State& state, const BenchProgram& bench, const Oper
 {
     DialogModel empty(bench.program);
     DialogModel full(bench.program);
-    EmptyAndFull seconds;
-    std::size_t fullOutput = 0;
-    const auto prepare = [&](DialogModel& model, int depth) {
-        model.PickRegion(0);
-        SetDepth(model, bench, depth);
-    };
-    const auto operationTime = [&](DialogModel& model) { return SecondsOf([&] { operation.run(model, bench); }); };
-    while (state.KeepRunning()) {
-        prepare(empty, operation.emptyDepth);
-        const double atEmpty = operationTime(empty);
-        prepare(full, operation.fullDepth);
-        fullOutput = full.State().outputText.size();  // what the operation meets
-        const double atFull = operationTime(full);
-        seconds.empty += atEmpty;
-        seconds.full += atFull;
-        state.SetIterationTime(atEmpty + atFull);
-    }
-    seconds.Report(state);
-    state.counters["full_chars"] = static_cast<double>(fullOutput);
+    TimeEmptyAndFull(
+        state,
+        [&](bool atFull) {
+            DialogModel& model = atFull ? full : empty;
+            model.PickRegion(0);
+            SetDepth(model, bench, atFull ? operation.fullDepth : operation.emptyDepth);
+        },
+        [&](bool atFull) { return SecondsOf([&] { operation.run(atFull ? full : empty, bench); }); },
+        [&] { return full.State().outputText.size(); });
 }
 
 }  // namespace

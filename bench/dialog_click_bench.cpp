@@ -72,28 +72,17 @@ void Click(benchmark::State& state, const BenchProgram& bench, bool paint)
 {
     ShownDialog empty(bench);
     ShownDialog full(bench);
-    EmptyAndFull seconds;
-    std::size_t fullOutput = 0;
-    const auto clickTime = [&](const ShownDialog& dialog) {
-        QAbstractButton* key = dialog.Button(bench.append);
-        return SecondsOf([&] {
-            QTest::mouseClick(key, Qt::LeftButton);
-            if (paint)
-                QApplication::processEvents();
-        });
-    };
-    while (state.KeepRunning()) {
-        empty.Prepare(0);
-        const double atEmpty = clickTime(empty);
-        full.Prepare(kFullHistory - 1);
-        fullOutput = full.OutputChars();  // what the click meets
-        const double atFull = clickTime(full);
-        seconds.empty += atEmpty;
-        seconds.full += atFull;
-        state.SetIterationTime(atEmpty + atFull);
-    }
-    seconds.Report(state);
-    state.counters["full_chars"] = static_cast<double>(fullOutput);
+    TimeEmptyAndFull(
+        state, [&](bool atFull) { atFull ? full.Prepare(kFullHistory - 1) : empty.Prepare(0); },
+        [&](bool atFull) {
+            QAbstractButton* key = (atFull ? full : empty).Button(bench.append);
+            return SecondsOf([&] {
+                QTest::mouseClick(key, Qt::LeftButton);
+                if (paint)
+                    QApplication::processEvents();
+            });
+        },
+        [&] { return full.OutputChars(); });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstddef>
 
 // Time taken by one call, in seconds, for benchmarks that time part of an iteration by
 // hand: the rest (bringing the state back) stays out of the figure.
@@ -16,18 +17,30 @@ double SecondsOf(Operation&& operation)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Sums of the times of an operation at an empty and at a full history, taken in turns so
-// that drift of the machine touches both alike; reported as counters in microseconds per
-// call and as their ratio.
-struct EmptyAndFull {
+// The benchmark loop for an operation at an empty and at a full history, timed in turns so
+// that drift of the machine touches both alike: `prepare(full)` brings that subject to its
+// history (not timed), `time(full)` runs the operation once and returns its seconds, and
+// `fullOutput()` tells how much output the operation meets at the full history. Reported
+// as counters in microseconds per call and as their ratio.
+template <class Prepare, class Time, class FullOutput>
+void TimeEmptyAndFull(benchmark::State& state, Prepare prepare, Time time, FullOutput fullOutput)
+{
     double empty = 0;
     double full = 0;
-
-    void Report(benchmark::State& state) const
-    {
-        const auto calls = static_cast<double>(state.iterations());
-        state.counters["empty_us"] = empty / calls * 1e6;
-        state.counters["full_us"] = full / calls * 1e6;
-        state.counters["full/empty"] = full / empty;
+    std::size_t fullChars = 0;
+    while (state.KeepRunning()) {
+        prepare(false);
+        const double atEmpty = time(false);
+        prepare(true);
+        fullChars = fullOutput();
+        const double atFull = time(true);
+        empty += atEmpty;
+        full += atFull;
+        state.SetIterationTime(atEmpty + atFull);
     }
-};
+    const auto calls = static_cast<double>(state.iterations());
+    state.counters["empty_us"] = empty / calls * 1e6;
+    state.counters["full_us"] = full / calls * 1e6;
+    state.counters["full/empty"] = full / empty;
+    state.counters["full_chars"] = static_cast<double>(fullChars);
+}
