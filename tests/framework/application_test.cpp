@@ -30,18 +30,10 @@ TEST(Application, AfxWinMainRunsTheDialogOnceModallyAsTheMainWindowAndEndsWithZe
         EXPECT_EQ(app.m_pMainWnd, nullptr);
         EXPECT_STREQ(app.m_pszAppName, "rustle");  // a null name is taken from the executable
         EXPECT_TRUE(app.OnCmdMsg(ID_HELP, BN_CLICKED));
+        EXPECT_EQ(app.LoadIcon(999), nullptr);  // none of the program's icons
     }
     EXPECT_EQ(AfxGetApp(), nullptr);
     AfxSetResourceHandle(testResources);
-}
-
-TEST(Application, AnIconIsLoadedOnceAndAnUnknownOneIsNone)
-{
-    const CWinApp app;
-    const HICON icon = app.LoadIcon(128);
-    EXPECT_NE(icon, nullptr);
-    EXPECT_EQ(app.LoadIcon(128), icon);
-    EXPECT_EQ(app.LoadIcon(129), nullptr);
 }
 
 }  // namespace

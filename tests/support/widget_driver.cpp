@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QInputMethodEvent>
-#include <QMessageBox>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 #include <QTimer>
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-
 
 bool HasFocus(const CWnd& dialog, int id)
 {
@@ -127,16 +125,5 @@ void WhenModalDialogIsActive(std::function<void(QWidget* dialog)> action)
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(Activate(dialog));
         action(dialog);
-    });
-}
-
-void CloseNextMessageBox(QString* text)
-{
-    QTimer::singleShot(0, [text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr)
-            return;
-        *text = box->text();
-        box->accept();
     });
 }

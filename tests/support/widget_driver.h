@@ -52,6 +52,3 @@ QString AccessibleValue(QWidget* widget);
 
 // Runs `action` once the modal dialog about to run is shown and active.
 void WhenModalDialogIsActive(std::function<void(QWidget* dialog)> action);
-
-// Arranges for the next modal message box to be read into `text` and closed.
-void CloseNextMessageBox(QString* text);
