@@ -3,7 +3,7 @@
 // of each program's template.
 #include "framework/window_styles.h"
 #include "shell/composer_dialog.h"
-#include "tests/programs/program_facts.h"
+#include "tests/programs/program_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/programs/program_facts.h"
+#include "tests/programs/program_dialog.h"
 
 #include <map>
 

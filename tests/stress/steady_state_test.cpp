@@ -23,7 +23,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();  // both compi
 
 namespace {
 
-// Bytes of heap in use by the process: under AddressSanitizer its allocator keeps the count.
+// Under AddressSanitizer its allocator keeps the count.
 std::size_t HeapInUse()
 {
 #if defined(ORVO_ASAN)
@@ -33,7 +33,6 @@ std::size_t HeapInUse()
 #endif
 }
 
-// Widgets and the objects they own, in every window.
 qsizetype ObjectsInUse()
 {
     qsizetype objects = 0;
@@ -48,18 +47,16 @@ qsizetype ObjectsInUse()
 // click.
 void ExpectSteady(int warmUp, int measured, const std::function<void(int round)>& use)
 {
-    const auto settle = [] {  // closed windows' deferred deletions too
+    const auto runAndSettle = [&](int from, int to) {
+        for (int round = from; round < to; ++round)
+            ASSERT_NO_FATAL_FAILURE(use(round));
         QApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows' too
     };
-    for (int round = 0; round < warmUp; ++round)
-        ASSERT_NO_FATAL_FAILURE(use(round));
-    settle();
+    ASSERT_NO_FATAL_FAILURE(runAndSettle(0, warmUp));
     const std::size_t heap = HeapInUse();
     const qsizetype objects = ObjectsInUse();
-    for (int round = warmUp; round < warmUp + measured; ++round)
-        ASSERT_NO_FATAL_FAILURE(use(round));
-    settle();
+    ASSERT_NO_FATAL_FAILURE(runAndSettle(warmUp, warmUp + measured));
     EXPECT_EQ(ObjectsInUse(), objects);
     EXPECT_LE(HeapInUse(), heap + std::size_t{96} * 1024) << "grew from " << heap << " bytes over " << measured << " rounds";
 }
@@ -77,7 +74,6 @@ protected:
     // lengths with end bytes between, all of it taken back, then one more note left.
     void UseOnce(const CDialog& dialog, int round) const
     {
-        const ComposerControlIds& ids = twinwave.program().ids;
         ComposerDialogDriver driver(dialog, ids);
         driver.PickRegion(round % driver.RegionCount());
         int entered = 0;
@@ -99,6 +95,7 @@ protected:
 
     const ProgramUnderTest& twinwave = *std::ranges::find(ProgramsUnderTest(), "twinwave",
                                                           [](const ProgramUnderTest& each) { return each.program().name; });
+    const ComposerControlIds& ids = twinwave.program().ids;
     CWinApp app;  // the dialog loads its icon through the application
     ComposerState state;
 };
@@ -110,7 +107,7 @@ TEST_F(SteadyState, RoundsOfUseHoldTheHeapTheObjectsAndTheOutputBoxLevel)
     // scrolling widgets the first time it shows each part of the list.
     const int regions = static_cast<int>(twinwave.program().channel.Catalogue().size());
     ExpectSteady(regions, 40, [&](int round) { UseOnce(*dialog, round); });
-    const auto* output = ControlWidget<QPlainTextEdit>(*dialog, twinwave.program().ids.output);
+    const auto* output = ControlWidget<QPlainTextEdit>(*dialog, ids.output);
     ASSERT_NE(output, nullptr);
     EXPECT_EQ(output->document()->availableUndoSteps(), 0) << "the output box keeps what it replaced";
 }
