@@ -32,6 +32,25 @@ TEST_P(ProgramDialog, StartsOnRegionZeroAndEachItemOfTheSortedListIsItsRegion)
     }
 }
 
+// The wheel turns the region list only when the list has the keyboard focus, as the arrow
+// keys do; over the list without the focus it throws nothing away.
+TEST_P(ProgramDialog, TheArrowKeysAndTheWheelChangeTheRegionOnlyWithTheFocusInTheList)
+{
+    const auto* list = Control<QComboBox>(ids.regionList);
+    Click(ids.rest);  // the focus is on the button now
+    const std::string composed = driver->Show();
+    TurnWheel(*dialog, ids.regionList, 1);
+    EXPECT_EQ(driver->Show(), composed) << "the wheel over the list without the focus";
+    FocusControl(*dialog, ids.regionList);
+    PressKey(Qt::Key_Down);
+    EXPECT_EQ(list->currentIndex(), 1);
+    Click(ids.rest);
+    FocusControl(*dialog, ids.regionList);
+    TurnWheel(*dialog, ids.regionList, 1);
+    EXPECT_EQ(list->currentIndex(), 2);
+    EXPECT_EQ(driver->Output(), "");
+}
+
 // "←" on an empty composition, the end marker where it is refused and the keys captioned
 // "x" change no control, and read none. The region change writes the fields without reading
 // the controls: a radio checked since the last read goes back. Each program writes the
