@@ -58,7 +58,7 @@ constexpr DialogInitRecord kInitUnknown[] = {{IDC_LIST, 0x0401, "a"}};
 
 // An icon image of identical rows: the header, the colours, then `Rows` times `row`.
 template <std::size_t Colours, std::size_t Rows>
-constexpr std::array<const char*, 1 + Colours + Rows> Xpm(const char* header, std::array<const char*, Colours> colours,
+constexpr std::array<const char*, 1 + Colours + Rows> Xpm(const char* header, const std::array<const char*, Colours>& colours,
                                                           const char* row)
 {
     std::array<const char*, 1 + Colours + Rows> lines{header};
