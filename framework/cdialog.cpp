@@ -17,7 +17,7 @@ CDialog::CDialog(int templateId, CWnd* /*parent*/) : templateId_(templateId) {}
 
 CDialog::~CDialog() = default;
 
-bool CDialog::CreateWindowFromTemplate()
+bool CDialog::CreateAndInitialise()
 {
     const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId_);
     if (dialogTemplate == nullptr)
@@ -31,7 +31,7 @@ bool CDialog::CreateWindowFromTemplate()
 
 int CDialog::DoModal()
 {
-    if (!CreateWindowFromTemplate())
+    if (!CreateAndInitialise())
         return -1;
     if (!endCode_)
         endCode_ = window_->exec();
@@ -41,7 +41,7 @@ int CDialog::DoModal()
 
 BOOL CDialog::Create()
 {
-    if (!CreateWindowFromTemplate())
+    if (!CreateAndInitialise())
         return FALSE;
     if (!endCode_)
         window_->show();

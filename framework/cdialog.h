@@ -53,7 +53,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool CreateWindowFromTemplate();
+    // Creates the window from the template and runs OnInitDialog; false without a template.
+    bool CreateAndInitialise();
     bool ExecuteDialogInit();
 
     int templateId_;

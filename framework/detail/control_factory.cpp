@@ -53,9 +53,10 @@ QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
     box->setFrameShape(Has(item.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
     // What it replaced is not kept for undoing.
     box->setUndoRedoEnabled(false);
-    // Hex digits and kana need no shaping: plain glyph look-ups lay a long text out faster.
+    // Hex digits need no shaping and no other font than the dialog's: plain glyph look-ups
+    // in one font lay a long text out faster.
     QFont plain = box->font();
-    plain.setStyleStrategy(QFont::PreferNoShaping);
+    plain.setStyleStrategy(QFont::StyleStrategy(QFont::PreferNoShaping | QFont::NoFontMerging));
     box->setFont(plain);
     // The keyboard selects too (Shift with the arrow keys), not only the mouse.
     if (box->isReadOnly())

@@ -13,11 +13,11 @@ namespace detail {
 
 namespace {
 
-// The first row to show so that the last rows fill the box, as a classic box scrolled to its
-// end shows them. The toolkit's own last position keeps room for a margin above the first
-// row too, which it leaves only at the top of the text, so it can show the last rows at the
-// top with empty room below; moving the caret to the end would lay the whole paragraph out
-// again to place it.
+// The row to scroll to so that the last rows fill the box, as a classic box scrolled to its
+// end shows them: as many rows as fit, counted up from the end. The toolkit's own last
+// position keeps room for a margin that it draws only above the text's first row, and so
+// can show the last rows at the top of the box with empty room below them. (Moving the
+// caret to the end instead would lay the whole paragraph out again to place it.)
 int EndRow(const QPlainTextEdit& box)
 {
     qreal room = box.viewport()->height();
@@ -35,7 +35,7 @@ int EndRow(const QPlainTextEdit& box)
 }
 
 // The composers' output grows and shrinks at its end a few characters at a time: only the
-// part after what the old and new text share is laid out again.
+// part after what the old and new text share is removed and inserted.
 void ReplaceTail(QPlainTextEdit& box, const QString& text)
 {
     const QString old = box.toPlainText();

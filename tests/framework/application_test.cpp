@@ -15,7 +15,7 @@ TEST(Application, AfxWinMainRunsTheDialogOnceModallyAsTheMainWindowAndEndsWithZe
         EXPECT_EQ(AfxGetApp(), &app);
         int runs = 0;
         bool mainWindowWasTheDialog = false;
-        WhenModalDialogIsActive([&](QWidget* window) {
+        WhenModalDialogIsActive([&](const QWidget* window) {
             ++runs;
             mainWindowWasTheDialog = app.m_pMainWnd != nullptr && app.m_pMainWnd->GetSafeHwnd() == window &&
                                      window->windowTitle() == "Orvo (Noise)";

@@ -52,13 +52,15 @@ constexpr DialogInitRecord kTestInit[] = {
     {IDC_TYPED_LIST, DLGINIT_CB_ADDSTRING, "alpha"},
     {IDC_TYPED_LIST, DLGINIT_CB_ADDSTRING, "mu"},
 };
-constexpr DialogInitRecord kInitForEdit[] = {{IDC_LIST, DLGINIT_CB_ADDSTRING, "a"}, {IDC_NUMBER, DLGINIT_CB_ADDSTRING, "b"}};
+constexpr DialogInitRecord kInitForEdit[] = {{IDC_LIST, DLGINIT_CB_ADDSTRING, "a"},
+                                             {IDC_NUMBER, DLGINIT_CB_ADDSTRING, "b"}};
 constexpr DialogInitRecord kInitForNothing[] = {{999, DLGINIT_CB_ADDSTRING, "a"}};
 constexpr DialogInitRecord kInitUnknown[] = {{IDC_LIST, 0x0401, "a"}};
 
 // An icon image of identical rows: the header, the colours, then `Rows` times `row`.
 template <std::size_t Colours, std::size_t Rows>
-constexpr std::array<const char*, 1 + Colours + Rows> Xpm(const char* header, const std::array<const char*, Colours>& colours,
+constexpr std::array<const char*, 1 + Colours + Rows> Xpm(const char* header,
+                                                          const std::array<const char*, Colours>& colours,
                                                           const char* row)
 {
     std::array<const char*, 1 + Colours + Rows> lines{header};
@@ -89,9 +91,6 @@ constexpr DialogInitResource kDialogInits[] = {
 };
 constexpr IconResource kIcons[] = {{128, kIconImages}};
 
-constexpr ResourceTable kTestResources{kDialogs, kDialogInits, kIcons};
-
-// Every test of the framework finds its dialogs and its icon here.
-[[maybe_unused]] const bool kResourcesSet = (AfxSetResourceHandle(kTestResources), true);
-
 }  // namespace
+
+extern const ResourceTable kModuleResources{kDialogs, kDialogInits, kIcons, nullptr};
