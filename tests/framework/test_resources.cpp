@@ -91,6 +91,9 @@ constexpr DialogInitResource kDialogInits[] = {
 };
 constexpr IconResource kIcons[] = {{128, kIconImages}};
 
-}  // namespace
+constexpr ResourceTable kTestResources{kDialogs, kDialogInits, kIcons};
 
-extern const ResourceTable kModuleResources{kDialogs, kDialogInits, kIcons, nullptr};
+// Every test of the framework finds its dialogs and its icon here.
+[[maybe_unused]] const bool kResourcesSet = (AfxSetResourceHandle(kTestResources), true);
+
+}  // namespace
