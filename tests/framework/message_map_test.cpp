@@ -38,8 +38,8 @@ TEST_F(MessageMap, PaintingAndTheDragIconGoThroughTheirEntries)
     const int before = dialog.paints;
     dialog.GetSafeHwnd()->repaint();
     EXPECT_GT(dialog.paints, before);
-    const HICON icon = CWinApp().LoadIcon(128);
-    EXPECT_EQ(dialog.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(icon));
+    const CWinApp app;  // the dialog's handler loads the icon through the application
+    EXPECT_EQ(dialog.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(app.LoadIcon(128)));
 }
 
 TEST_F(MessageMap, WithoutAnEntryTheWindowSetsItsIconsAndErasesUnderTheIcon)
