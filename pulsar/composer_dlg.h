@@ -6,6 +6,5 @@
 namespace pulsar {
 
 extern const ComposerProgram kComposer;
-using CComposerDlg = ComposerDialog<kComposer>;
 
 }  // namespace pulsar

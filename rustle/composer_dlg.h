@@ -6,6 +6,5 @@
 namespace rustle {
 
 extern const ComposerProgram kComposer;
-using CComposerDlg = ComposerDialog<kComposer>;
 
 }  // namespace rustle

@@ -25,10 +25,11 @@ struct ComposerProgram {
     ExchangeOrder exchangeOrder;
 };
 
-// The dialog of composer program `P`: the set-up, the exchange contract of every
-// operation (through the core's Composer), the region change, one handler for all push
-// buttons, the painting while minimised and the drag icon. The program's resources must be
-// the resource handle when the dialog is made (the application sets them).
+// The dialog of composer program `P` (each program's CComposerDlg): the set-up, the
+// exchange contract of every operation (through the core's Composer), the region change,
+// one handler for all push buttons, the painting while minimised and the drag icon. The
+// program's resources must be the resource handle when the dialog is made (the
+// application sets them).
 template <const ComposerProgram& P>
 class ComposerDialog : public CDialog, private ComposerView {
 public:

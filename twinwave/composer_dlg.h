@@ -6,6 +6,5 @@
 namespace twinwave {
 
 extern const ComposerProgram kComposer;
-using CComposerDlg = ComposerDialog<kComposer>;
 
 }  // namespace twinwave
