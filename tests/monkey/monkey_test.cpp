@@ -169,7 +169,6 @@ TEST_P(Monkey, ComposingEventsKeepEveryControlInStepWithTheReference)
 
 TEST_P(Monkey, KeyboardEventsKeepEveryControlInStepWithTheReference) { Run(kKeyboard); }
 
-INSTANTIATE_TEST_SUITE_P(Programs, Monkey, testing::ValuesIn(ProgramsUnderTest()),
-                         [](const auto& each) { return std::string(each.param.program().name); });
+INSTANTIATE_TEST_SUITE_P(Programs, Monkey, testing::ValuesIn(ProgramsUnderTest()), testing::PrintToStringParamName());
 
 }  // namespace

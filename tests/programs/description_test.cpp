@@ -133,6 +133,6 @@ TEST_P(Description, TheKeysAreAPianoKeyboardWithAValueForEachKeyThatPlays)
     EXPECT_EQ(values, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, Description, testing::ValuesIn(ProgramsUnderTest()), ProgramName);
+INSTANTIATE_TEST_SUITE_P(Programs, Description, testing::ValuesIn(ProgramsUnderTest()), testing::PrintToStringParamName());
 
 }  // namespace

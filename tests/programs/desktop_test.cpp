@@ -136,6 +136,6 @@ TEST_P(ScreenScale, TheDialogKeepsItsSizeAndNumberBoxesShowTheirWidestNumberWhol
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, ScreenScale, testing::ValuesIn(ProgramsUnderTest()), ProgramName);
+INSTANTIATE_TEST_SUITE_P(Programs, ScreenScale, testing::ValuesIn(ProgramsUnderTest()), testing::PrintToStringParamName());
 
 }  // namespace

@@ -102,6 +102,6 @@ TEST_P(ProgramDialog, TextTypedIntoTheRegionListIsNeverRead)
     EXPECT_EQ(driver->Show(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, ProgramDialog, testing::ValuesIn(ProgramsUnderTest()), ProgramName);
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramDialog, testing::ValuesIn(ProgramsUnderTest()), testing::PrintToStringParamName());
 
 }  // namespace

@@ -55,12 +55,6 @@ struct ProgramFacts {
 
 const ProgramFacts& FactsOf(const ProgramUnderTest& program);
 
-// The program's name as the name of each parameterised case.
-inline std::string ProgramName(const testing::TestParamInfo<ProgramUnderTest>& info)
-{
-    return std::string(info.param.program().name);
-}
-
 // One of the programs' dialogs on a fresh state, shown and active, worked as the user does.
 class ProgramDialog : public testing::TestWithParam<ProgramUnderTest> {
 protected:

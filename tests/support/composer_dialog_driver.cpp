@@ -64,7 +64,7 @@ std::string ComposerDialogDriver::Output() const
 {
     auto* box = ControlWidget<QPlainTextEdit>(dialog_, ids_.output);
     EXPECT_NE(box, nullptr) << "no output box";
-    return box != nullptr ? AccessibleValue(box).toStdString() : std::string();
+    return box != nullptr ? box->toPlainText().toStdString() : std::string();
 }
 
 std::string ComposerDialogDriver::Show() const

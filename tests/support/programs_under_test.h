@@ -20,7 +20,7 @@ struct ProgramUnderTest {
 
 std::span<const ProgramUnderTest> ProgramsUnderTest();
 
-// For parameterised tests: the program's name in the test's name and its messages.
+// For parameterised tests: the program's name in each case's name and in messages.
 inline std::ostream& operator<<(std::ostream& out, const ProgramUnderTest& subject)
 {
     return out << subject.composer.program.name;

@@ -1,7 +1,6 @@
 #include "tests/support/widget_driver.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QTest>
@@ -109,13 +108,6 @@ void PickListItem(const CWnd& dialog, int id, int index)
     ASSERT_TRUE(view->viewport()->rect().contains(centre));
     QTest::mouseMove(view->viewport(), centre);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-}
-
-QString AccessibleValue(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    EXPECT_NE(accessible, nullptr) << "no accessible interface";
-    return accessible != nullptr ? accessible->text(QAccessible::Value) : QString();
 }
 
 void WhenModalDialogIsActive(std::function<void(QWidget* dialog)> action)

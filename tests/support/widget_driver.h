@@ -47,8 +47,5 @@ void TurnWheel(const CWnd& dialog, int id, int notches);
 // view and clicks it, as the user picks an item.
 void PickListItem(const CWnd& dialog, int id, int index);
 
-// The value that screen readers and UI automation read from `widget`: a box's whole text.
-QString AccessibleValue(QWidget* widget);
-
 // Runs `action` once the modal dialog about to run is shown and active.
 void WhenModalDialogIsActive(std::function<void(QWidget* dialog)> action);
