@@ -49,19 +49,3 @@ TEST(FuzzCorpus, CheckCatchesAButtonBoundToTheWrongEvent)
     const Program everyKeyPlays{"twinwave", twinwave::kProgram.channel, twinwave::kIds, keys, twinwave::kRestNoteByte};
     EXPECT_TRUE(fuzz::CheckInput(everyKeyPlays, Seed("twinwave/foreign-ids")));
 }
-
-// The seeds are written in this format; a change of it would silently change what they do.
-TEST(FuzzCorpus, BytesDecodeIntoTheDocumentedActions)
-{
-    using fuzz::Action;
-    const std::vector<std::uint8_t> bytes = {0x00, 0, 0x00, 3, 0x39, 0x02, 7, 0x05, 2, 0x0D, 26, 0x06, 3, 2, 0x17, 0x02};
-    const std::vector<Action> actions = fuzz::DecodeActions(bytes, {5, {1020, 1021, 1022, 1023, 1024, 1025}, 1024});
-    // No item selected, region 2, radio 7, button 7 mod 6, a foreign id, the output box,
-    // 1 + 4 * 2 clicks, 1 + 4 * 2 times "←"; the click cut short after it is dropped.
-    const std::vector<std::array<int, 3>> expected = {{Action::PickRegion, -1, 1}, {Action::PickRegion, 2, 1},
-        {Action::CheckLength, 7, 1}, {Action::Click, 1021, 1}, {Action::Click, 1, 1}, {Action::Click, 1026, 1},
-        {Action::Click, 1023, 9}, {Action::Click, 1024, 9}};
-    ASSERT_EQ(actions.size(), expected.size());
-    for (std::size_t i = 0; i < actions.size(); ++i)
-        EXPECT_EQ((std::array<int, 3>{actions[i].kind, actions[i].value, actions[i].times}), expected[i]) << i;
-}
