@@ -32,10 +32,8 @@ DialogControls ControlsOf(const Program& program)
     return controls;
 }
 
-std::optional<std::string> CheckInput(const Program& program, std::span<const std::uint8_t> bytes)
+std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& dialog, std::span<const Action> actions)
 {
-    const std::vector<Action> actions = DecodeActions(bytes, ControlsOf(program));
-    DialogModel dialog(program);
     reference::ReferenceDialog expected(program);
     for (std::size_t step = 0; step < actions.size(); ++step) {
         const Action& action = actions[step];
@@ -54,14 +52,19 @@ std::optional<std::string> CheckInput(const Program& program, std::span<const st
                 agree = dialog.Click(action.value) == expected.Click(action.value);
                 break;
             }
-            if (!agree || dialog.SelectedItem() != expected.SelectedItem() || dialog.Shown() != expected.Shown()
-                || dialog.Output() != expected.Output())
+            if (const std::string shown = dialog.Show(); !agree || shown != expected.Show())
                 return std::string(program.name) + " action " + std::to_string(step) + " (" + Describe(action) + ", time "
                        + std::to_string(time) + "): " + (agree ? "" : "a push button to one side only; ") + "shows\n  "
-                       + dialog.Show() + "\ninstead of\n  " + expected.Show();
+                       + shown + "\ninstead of\n  " + expected.Show();
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> CheckInput(const Program& program, std::span<const std::uint8_t> bytes)
+{
+    DialogModel dialog(program);
+    return RunAlongside(program, dialog, DecodeActions(bytes, ControlsOf(program)));
 }
 
 }  // namespace fuzz

@@ -1,9 +1,11 @@
-// A monkey on each program's real dialog: tens of thousands of random clicks on the push
-// buttons (keys without a meaning too) and radio buttons, runs of "←", items picked from the
-// region list, and key presses wherever the focus is (Escape and Enter, which end the dialog,
-// left out). After every event the dialog must show what the reference model says.
-// ORVO_MONKEY_EVENTS and ORVO_MONKEY_SEED set the events of each run and their seed.
+// A monkey on each program's real dialog, with real input events: random region changes,
+// radio choices and clicks on every push button (keys without a meaning too), made from
+// random bytes as the fuzz targets make them, and key presses wherever the focus is (Escape
+// and Enter, which end the dialog, left out). After every event the dialog must show what
+// the reference model says. ORVO_MONKEY_EVENTS and ORVO_MONKEY_SEED set the events of each
+// run and their seed.
 #include "framework/cwinapp.h"
+#include "fuzz/reference_check.h"
 #include "tests/support/composer_dialog_driver.h"
 #include "tests/support/programs_under_test.h"
 #include "tests/support/reference_dialog.h"
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -27,89 +30,26 @@ int EnvironmentNumber(const char* name, int fallback)
     return text != nullptr && *text != '\0' ? std::atoi(text) : fallback;
 }
 
+const int kEvents = EnvironmentNumber("ORVO_MONKEY_EVENTS", ORVO_MONKEY_DEFAULT_EVENTS);
+const auto kSeed = static_cast<unsigned>(EnvironmentNumber("ORVO_MONKEY_SEED", 1));
+
 constexpr std::array<QKeyCombination, 11> kKeys = {
     Qt::Key_Tab,  Qt::ShiftModifier | Qt::Key_Tab, Qt::Key_Space, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left,
     Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_A, Qt::Key_7};
 
-// How often each kind of event comes: push-button clicks, radio clicks, runs of "←", items
-// picked from the open list, key presses. Composing fills the history with few region
-// changes, each of which starts afresh; the keyboard mix often finds the focus in the list.
-using EventMix = std::array<double, 5>;
-constexpr EventMix kComposing = {60, 10, 1, 0.05, 30};
-constexpr EventMix kKeyboard = {10, 5, 1, 3, 80};
-
 class Monkey : public testing::TestWithParam<ProgramUnderTest> {
 protected:
-    // Runs the events of `mix`, checking the dialog after each one; returns how many ran.
-    int Run(const EventMix& mix)
+    void SetUp() override
     {
-        const int events = EnvironmentNumber("ORVO_MONKEY_EVENTS", ORVO_MONKEY_DEFAULT_EVENTS);
-        const auto seed = static_cast<unsigned>(EnvironmentNumber("ORVO_MONKEY_SEED", 1));
-        random_.seed(seed);
-        kinds_ = std::discrete_distribution<int>(mix.begin(), mix.end());
-        EXPECT_TRUE(ShowActive(*dialog_));
+        ASSERT_TRUE(ShowActive(*dialog_));
         editableList_ = ControlWidget<QComboBox>(*dialog_, ids_.regionList)->isEditable();
-        EXPECT_EQ(driver_.Show(), expected_.Show()) << "right after set-up";
-
-        int event = 0;
-        for (; event < events && !HasFailure(); ++event) {
-            const std::string what = Step();
-            EXPECT_EQ(driver_.Show(), expected_.Show()) << "seed " << seed << ", event " << event << ": " << what;
-        }
-        return event;
+        ASSERT_EQ(driver_.Show(), expected_.Show()) << "right after set-up";
     }
 
-    std::size_t longest_ = 0;
-
-private:
-    int Uniform(std::size_t count) { return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random_); }
-
-    // Does one random event to the dialog and to the model; returns what it was.
-    std::string Step()
-    {
-        if (pendingBacks_ > 0) {
-            --pendingBacks_;
-            return Click(ids_.back);
-        }
-        const int choice = kinds_(random_);
-        if (choice == 0)
-            return Click(buttons_[static_cast<std::size_t>(Uniform(buttons_.size()))].id);
-        if (choice == 1) {
-            const int position = Uniform(8);
-            driver_.CheckLength(position);
-            expected_.CheckLength(position);
-            return "click radio " + std::to_string(position);
-        }
-        if (choice == 2) {
-            pendingBacks_ = Uniform(30);
-            return Click(ids_.back);
-        }
-        if (choice == 3) {
-            const int index = Uniform(static_cast<std::size_t>(expected_.RegionCount()));
-            driver_.PickRegion(index);
-            expected_.PickRegion(index);
-            return "pick region " + std::to_string(index);
-        }
-        return PressKey(kKeys[static_cast<std::size_t>(Uniform(kKeys.size()))]);
-    }
-
-    std::string Click(int id)
-    {
-        ClickControl(*dialog_, id);
-        Pressed(id);
-        return "click " + std::to_string(id);
-    }
-
-    // Push button `id` was pressed, by a click or by the keyboard.
-    void Pressed(int id)
-    {
-        expected_.Click(id);
-        longest_ = std::max(longest_, expected_.EntryCount());
-    }
-
-    // A key where the focus is. The keys whose effect there the dialog leaves to the
-    // toolkit's taste (Space opening the list, typing searching a list without a text
-    // field, arrows moving between radio buttons) become Tab.
+    // A key where the focus is, to the dialog and to the model; returns what it was. The
+    // keys whose effect there the dialog leaves to the toolkit's taste (Space opening the
+    // list, typing searching a list without a text field, arrows moving between radio
+    // buttons) become Tab.
     std::string PressKey(QKeyCombination press)
     {
         const int focused = FocusedControl();
@@ -127,7 +67,7 @@ private:
         if (press.key() == Qt::Key_Space && onRadio)
             expected_.CheckLength(focused - ids_.firstLength);
         else if (press.key() == Qt::Key_Space && !onList)
-            Pressed(focused);  // a push button's click; nothing on the boxes
+            expected_.Click(focused);  // a push button's click; nothing on the boxes
         else if (onList && (press.key() == Qt::Key_Up || press.key() == Qt::Key_Down))  // one item on, up to either end
             expected_.PickRegion(std::clamp(item + (press.key() == Qt::Key_Up ? -1 : 1), 0, last));
         else if (onList && !editableList_ && (press.key() == Qt::Key_Home || press.key() == Qt::Key_End))
@@ -152,22 +92,48 @@ private:
     ComposerState state_;
     const std::unique_ptr<CDialog> dialog_ = GetParam().open(state_);
     ComposerDialogDriver driver_{*dialog_, ids_};
-    const std::vector<reference::Button> buttons_ = reference::ButtonsOf(program_);
     reference::ReferenceDialog expected_{program_};
-    std::mt19937 random_;
-    std::discrete_distribution<int> kinds_;
     bool editableList_ = false;
-    int pendingBacks_ = 0;
+    std::mt19937 random_{kSeed};
 };
 
-TEST_P(Monkey, ComposingEventsKeepEveryControlInStepWithTheReference)
+// Some forty clicks a random byte, most of them in runs, a few of which go past a full
+// history; the first run fills it.
+TEST_P(Monkey, RandomActionsKeepEveryControlInStepWithTheReference)
 {
-    if (Run(kComposing) >= 20000) {
-        EXPECT_EQ(longest_, 998u) << "a run this long should fill the history at least once";
-    }
+    std::vector<std::uint8_t> bytes = {6, 0, 255};  // 1021 clicks on the first key
+    std::generate_n(std::back_inserter(bytes), kEvents / 40, [&] { return static_cast<std::uint8_t>(random_()); });
+    std::vector<fuzz::Action> actions = fuzz::DecodeActions(bytes, fuzz::ControlsOf(program_));
+    // A drop-down list that has a selection cannot be left without one.
+    std::erase_if(actions, [](const fuzz::Action& action) { return action.kind == fuzz::Action::PickRegion && action.value < 0; });
+    const std::optional<std::string> failure = fuzz::RunAlongside(program_, driver_, actions);
+    EXPECT_FALSE(failure) << "seed " << kSeed << ": " << failure.value_or("");
 }
 
-TEST_P(Monkey, KeyboardEventsKeepEveryControlInStepWithTheReference) { Run(kKeyboard); }
+// Keys where the focus is: Tab and Shift+Tab walk it, Space clicks or checks, arrows, Home,
+// End and typing work the list. Now and then the focus goes where a click would put it: to
+// any control that takes it, or to the list.
+TEST_P(Monkey, KeyPressesKeepEveryControlInStepWithTheReference)
+{
+    std::vector<int> focusable;
+    for (int id = 1000; id < 1100; ++id) {
+        if (const QWidget* control = dialog_->GetDlgItem(id); control != nullptr && control->focusPolicy() != Qt::NoFocus)
+            focusable.push_back(id);
+    }
+    std::uniform_int_distribution<std::size_t> choices(0, kKeys.size() + 1);
+    for (int event = 0; event < kEvents && !HasFailure(); ++event) {
+        const std::size_t choice = choices(random_);
+        std::string what;
+        if (choice < kKeys.size()) {
+            what = PressKey(kKeys[choice]);
+        } else {
+            const int id = choice == kKeys.size() ? ids_.regionList : focusable[random_() % focusable.size()];
+            FocusControl(*dialog_, id);
+            what = "focus on " + std::to_string(id);
+        }
+        EXPECT_EQ(driver_.Show(), expected_.Show()) << "seed " << kSeed << ", event " << event << ": " << what;
+    }
+}
 
 INSTANTIATE_TEST_SUITE_P(Programs, Monkey, testing::ValuesIn(ProgramsUnderTest()), testing::PrintToStringParamName());
 
