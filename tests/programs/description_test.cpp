@@ -46,6 +46,7 @@ TEST_P(Description, TheTemplateHasItsTitleSizeControlsAndOneRadioGroupOfEight)
     ASSERT_EQ(std::ssize(dialog.items), facts.controlCount);
     EXPECT_STREQ(dialog.items.front().windowClass, "COMBOBOX");
     EXPECT_EQ(dialog.items.front().id, 1000) << "the region list first, so it takes the focus";
+    EXPECT_EQ((dialog.items.front().style & CBS_TYPEMASK) == CBS_DROPDOWN, facts.editableList) << "a text field";
     EXPECT_STREQ(Item(program.ids.rest).caption, "休");
     EXPECT_STREQ(Item(program.ids.back).caption, "←");
     EXPECT_STREQ(Item(program.ids.end).caption, facts.endCaption.c_str());

@@ -1,19 +1,14 @@
-// The programs at home on the desktop: names for assistive technology, the output box as
-// the text grows, and the dialog at the screen scale the environment sets (QT_SCALE_FACTOR,
-// run again at 1.5 and 2). With SCREENSHOT_DIR set, each dialog is saved there as
-// <program>-<scale>x.png.
+// The programs at home on the desktop: names for assistive technology, and the dialog at
+// the screen scale the environment sets (QT_SCALE_FACTOR, run again at 1.5 and 2). With
+// SCREENSHOT_DIR set, each dialog is saved there as <program>-<scale>x.png.
 #include "tests/programs/program_dialog.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextCursor>
 
 #include <cmath>
 
@@ -32,27 +27,6 @@ TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDo)
         EXPECT_EQ(name(Control<QWidget>(id)), expected) << "control " << id;
     for (QWidget* control : dialog->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(!name(control).empty() && name(control) != "Radio1" && name(control) != "x") << name(control);
-}
-
-// A box filled with text shows its last row at its bottom, as a box scrolled to its end;
-// the text wraps, and the keyboard copies all of it.
-TEST_P(ProgramDialog, TheOutputBoxShowsTheEndOfTheTextAndCopiesAllOfIt)
-{
-    for (int i = 0; i < 105; ++i)
-        Click(ids.rest);
-    auto* box = Control<QPlainTextEdit>(ids.output);
-    QTextCursor end(box->document());
-    end.movePosition(QTextCursor::End);
-    const QRect lastRow = box->cursorRect(end);
-    EXPECT_LE(lastRow.bottom(), box->viewport()->height()) << "the last row shows";
-    EXPECT_GT(lastRow.bottom() + lastRow.height(), box->viewport()->height()) << "no empty row below it";
-    EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0) << "wrapped";
-
-    QApplication::clipboard()->clear();
-    FocusControl(*dialog, ids.output);
-    PressKey(Qt::Key_A, Qt::ControlModifier);
-    PressKey(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), driver->Output());
 }
 
 // Of the numbers 0..largest that fit a right-aligned box `width` logical pixels wide
