@@ -134,21 +134,15 @@ void ReferenceDialog::Press(const Button& button)
     output_ += text;
 }
 
-ComposerFields ReferenceDialog::Shown() const
+std::string ReferenceDialog::Show() const
 {
     ComposerFields shown;
     shown.byteCount = static_cast<int>(output_.size() / 2);
     shown.byteBudget = Region().byteBudget;
-    for (int p = 0; p < 8; ++p)
-        shown.durations[static_cast<std::size_t>(p)] = DurationOf(Region().durationGroup, p);
+    shown.durations = DurationsOf(Region().durationGroup);
     shown.durationTotal = total_;
     shown.lengthIndex = radio_;
-    return shown;
-}
-
-std::string ReferenceDialog::Show() const
-{
-    return FormatShowLine(selected_, Shown(), output_);
+    return FormatShowLine(selected_, shown, output_);
 }
 
 void ReferenceDialog::Reset(int index)

@@ -39,14 +39,10 @@ public:
     // Clicks push button `controlId`; false when the dialog has no such button.
     bool Click(int controlId);
 
-    // What the list, the number boxes with the radio group, and the output box show.
     int SelectedItem() const { return selected_; }
-    ComposerFields Shown() const;
-    const std::string& Output() const { return output_; }
-    // The same as the line a ComposerDriver's Show() gives.
+    // What the list, the number boxes with the radio group, and the output box show, as
+    // the line a ComposerDriver's Show() gives.
     std::string Show() const;
-
-    std::size_t EntryCount() const { return entries_.size(); }
 
 private:
     struct Entry {
