@@ -14,10 +14,7 @@ TEST(DialogInitialisation, TheDataFillsTheSortedListInTheOrderOfTheItemsBytes)
 {
     static constexpr int kList = NoiseDialog::ids.regionList;
     static constexpr DialogInitRecord kUnsorted[] = {
-        {kList, DLGINIT_CB_ADDSTRING, "7DCA-7DD1：海"},
-        {kList, DLGINIT_CB_ADDSTRING, "B000-B001：城"},
-        {kList, DLGINIT_CB_ADDSTRING, "7A08-7A10：スター・雲"},
-        {kList, DLGINIT_CB_ADDSTRING, "7AC9-7AD1：地上a-b3"}};
+        {kList, "7DCA-7DD1：海"}, {kList, "B000-B001：城"}, {kList, "7A08-7A10：スター・雲"}, {kList, "7AC9-7AD1：地上a-b3"}};
     const DialogInitResource init[] = {{IDD_COMPOSER, kUnsorted}};
     const ResourceTable unsorted{rustle::kComposer.resources.Table().dialogs, init, {}};
     NoiseDialog dialog(unsorted);
