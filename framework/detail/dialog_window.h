@@ -52,7 +52,6 @@ private:
     DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent);
 
     void BuildControls(const DialogTemplate& dialogTemplate);
-    void GroupRadioButtons();
     void ConnectNotifications(const DialogControl& control);
     // The keys the dialog itself answers; true when `event` was one of them.
     bool HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl);
