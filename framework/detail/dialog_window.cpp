@@ -136,18 +136,12 @@ void DialogWindow::NameControls(std::span<const ControlNameRecord> names)
     }
 }
 
-HICON DialogWindow::SetIcon(HICON icon, bool big)
+void DialogWindow::SetIcon(HICON icon)
 {
-    HICON& slot = big ? bigIcon_ : smallIcon_;
-    const HICON previous = slot;
-    slot = icon;
     QIcon windowIcon;
-    if (bigIcon_ != nullptr)
-        windowIcon.addPixmap(QPixmap::fromImage(bigIcon_->standard));
-    if (smallIcon_ != nullptr)
-        windowIcon.addPixmap(QPixmap::fromImage(smallIcon_->small));
+    windowIcon.addPixmap(QPixmap::fromImage(icon->standard));
+    windowIcon.addPixmap(QPixmap::fromImage(icon->small));
     setWindowIcon(windowIcon);
-    return previous;
 }
 
 bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl)
