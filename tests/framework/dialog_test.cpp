@@ -8,8 +8,7 @@
 
 namespace {
 
-using RegionList = ShownNoiseDialog;
-
+// Whatever order the data comes in: '7' < 'B' and "7A" < "7D".
 TEST(DialogInitialisation, TheDataFillsTheSortedListInTheOrderOfTheItemsBytes)
 {
     static constexpr int kList = NoiseDialog::ids.regionList;
@@ -25,6 +24,8 @@ TEST(DialogInitialisation, TheDataFillsTheSortedListInTheOrderOfTheItemsBytes)
         items += list->itemText(i).toStdString() + " ";
     EXPECT_EQ(items, "7A08-7A10：スター・雲 7AC9-7AD1：地上a-b3 7DCA-7DD1：海 B000-B001：城 ");
 }
+
+using RegionList = ShownNoiseDialog;
 
 // The program's selection sends no notification, the user's does. While the list is open,
 // Escape and Enter only close it; text typed into its field never selects, and Enter there
@@ -48,6 +49,7 @@ TEST_F(RegionList, OnlyTheUserSelectionNotifiesAndTypedTextSelectsNothing)
     const std::vector<int> selections = dialog.selections;
     list->lineEdit()->selectAll();
     TypeText(list->itemText(1));
+    EXPECT_EQ(list->currentText(), list->itemText(1));
     PressKey(Qt::Key_Return);
     EXPECT_EQ(EndCode(dialog), IDOK);
     EXPECT_EQ(dialog.list.GetCurSel(), 3);
@@ -79,27 +81,23 @@ TEST_F(DialogKeyboard, EnterClicksAFocusedButtonIsIgnoredByTheOutputBoxAndElsewh
 
 TEST(DialogClosing, EscapeAltF4AndTheCloseBoxCancel)
 {
-    for (const std::string way : {"Escape", "Alt+F4", "close box"}) {
+    for (const QKeyCombination way : {QKeyCombination(Qt::Key_Escape), Qt::AltModifier | Qt::Key_F4, {}}) {
         NoiseDialog dialog;
         ASSERT_TRUE(ShowActive(dialog));
         FocusControl(dialog, NoiseDialog::ids.count);
-        if (way == "Escape")
-            PressKey(Qt::Key_Escape);
-        else if (way == "Alt+F4")
-            PressKey(Qt::Key_F4, Qt::AltModifier);
+        if (way.key() != Qt::Key_unknown)
+            PressKey(way.key(), way.keyboardModifiers());
         else
-            dialog.GetSafeHwnd()->close();
-        EXPECT_EQ(EndCode(dialog), IDCANCEL) << way;
+            dialog.GetSafeHwnd()->close();  // the close box
+        EXPECT_EQ(EndCode(dialog), IDCANCEL) << way.key();
     }
 }
 
 // An application whose message map takes the help command.
 class HelpfulApp : public CWinApp {
 public:
-    int helpRequests = 0;
-
-protected:
     void OnHelpRequested() { ++helpRequests; }
+    int helpRequests = 0;
 
     DECLARE_MESSAGE_MAP()
 };
