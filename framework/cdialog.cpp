@@ -4,7 +4,6 @@
 #include "framework/detail/dialog_window.h"
 #include "framework/detail/qt_text.h"
 #include "framework/resources.h"
-#include "framework/window_styles.h"
 
 #include <QComboBox>
 
@@ -33,24 +32,21 @@ int CDialog::DoModal()
 {
     if (!CreateAndInitialise())
         return -1;
-    if (!endCode_)
-        endCode_ = window_->exec();
+    const int result = window_->exec();
     window_.reset();
-    return *endCode_;
+    return result;
 }
 
 BOOL CDialog::Create()
 {
     if (!CreateAndInitialise())
         return FALSE;
-    if (!endCode_)
-        window_->show();
+    window_->show();
     return TRUE;
 }
 
 void CDialog::EndDialog(int result)
 {
-    endCode_ = result;
     window_->done(result);
 }
 
@@ -61,38 +57,24 @@ DialogBaseUnits CDialog::GetDialogBaseUnits() const
 
 BOOL CDialog::OnInitDialog()
 {
-    if (!ExecuteDialogInit()) {
-        EndDialog(-1);
-        return FALSE;
-    }
+    FillListsFromInitData();
     UpdateData(FALSE);
     return TRUE;
 }
 
-// Each record adds its text to a combo box; a sorted list places it after every item that
-// is not greater, comparing the UTF-8 bytes (so hex address labels stay in ascending order).
-bool CDialog::ExecuteDialogInit()
+// Each record adds its text to its list at its sorted place, after every item that is not
+// greater, comparing the UTF-8 bytes (so hex address labels stay in ascending order). Every
+// list of the programs is sorted.
+void CDialog::FillListsFromInitData()
 {
     for (const DialogInitRecord& record : AfxFindDialogInit(templateId_)) {
-        const detail::DialogControl* control = window_->FindControl(record.controlId);
-        if (control == nullptr || control->kind != detail::ControlKind::ComboBox ||
-            record.message != DLGINIT_CB_ADDSTRING)
-            return false;
-        auto& combo = *static_cast<QComboBox*>(control->widget);
+        auto& combo = *qobject_cast<QComboBox*>(GetDlgItem(record.controlId));
         const std::string text = record.text;
-        int place = combo.count();
-        if ((control->item->style & CBS_SORT) != 0) {
-            place = 0;
-            while (place < combo.count() && detail::ToBytes(combo.itemText(place)) <= text)
-                ++place;
-        }
-        // A list without a selection keeps none; the toolkit would select the first item.
-        const bool hadSelection = combo.currentIndex() >= 0;
+        int place = 0;
+        while (place < combo.count() && detail::ToBytes(combo.itemText(place)) <= text)
+            ++place;
         combo.insertItem(place, detail::ToQString(text));
-        if (!hadSelection)
-            combo.setCurrentIndex(-1);
     }
-    return true;
 }
 
 void CDialog::OnOK()

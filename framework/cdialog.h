@@ -4,7 +4,6 @@
 #include "framework/dialog_units.h"
 
 #include <memory>
-#include <optional>
 
 namespace detail {
 class DialogWindow;
@@ -32,8 +31,6 @@ public:
 
     // Ends the dialog with `result`, which DoModal returns.
     void EndDialog(int result);
-    // The code the dialog was ended with; nothing while it runs.
-    std::optional<int> EndedWith() const { return endCode_; }
 
     // The base units of the dialog's font, for converting dialog units into pixels.
     DialogBaseUnits GetDialogBaseUnits() const;
@@ -42,8 +39,7 @@ public:
 
 protected:
     // Fills the combo boxes from the template's initialisation data, then writes every
-    // field into its control. Ends the dialog with -1 when the data cannot be delivered.
-    // The first tab stop takes the focus when the window shows.
+    // field into its control. The first tab stop takes the focus when the window shows.
     virtual BOOL OnInitDialog();
     // Reads every control into its field, then ends with IDOK.
     virtual void OnOK();
@@ -55,9 +51,8 @@ protected:
 private:
     // Creates the window from the template and runs OnInitDialog; false without a template.
     bool CreateAndInitialise();
-    bool ExecuteDialogInit();
+    void FillListsFromInitData();
 
     int templateId_;
     std::unique_ptr<detail::DialogWindow> window_;
-    std::optional<int> endCode_;
 };

@@ -10,7 +10,6 @@ public:
     CString() = default;
     explicit CString(std::string text) : text_(std::move(text)) {}
 
-    int GetLength() const { return static_cast<int>(text_.size()); }
     const std::string& Str() const { return text_; }
 
 private:

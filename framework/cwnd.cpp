@@ -52,23 +52,14 @@ void CWnd::GetWindowText(CString& text) const
     text = CString(detail::ToBytes(detail::WindowText(GetSafeHwnd())));
 }
 
-int CWnd::GetWindowTextLength() const
-{
-    CString text;
-    GetWindowText(text);
-    return text.GetLength();
-}
-
 void CWnd::SetWindowText(const char* text)
 {
     detail::SetWindowText(GetSafeHwnd(), detail::ToQString(text));
 }
 
-HICON CWnd::SetIcon(HICON icon, BOOL bBigIcon)
+void CWnd::SetIcon(HICON icon, BOOL /*bBigIcon*/)
 {
-    const LRESULT previous = SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
-                                         reinterpret_cast<LPARAM>(icon));
-    return reinterpret_cast<HICON>(previous);
+    detail::DialogWindow::Of(GetSafeHwnd())->SetIcon(icon);
 }
 
 BOOL CWnd::IsIconic() const
@@ -93,14 +84,10 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM /*lParam*/)
 {
     HWND window = GetSafeHwnd();
-    if (message == WM_SETICON) {
-        const HICON icon = reinterpret_cast<HICON>(lParam);
-        return reinterpret_cast<LRESULT>(detail::DialogWindow::Of(window)->SetIcon(icon, wParam == ICON_BIG));
-    }
-    if (message == WM_ICONERASEBKGND && wParam != 0) {
+    if (message == WM_ICONERASEBKGND) {
         reinterpret_cast<QPainter*>(wParam)->fillRect(window->rect(), window->palette().window());
         return 1;
     }

@@ -32,17 +32,16 @@ public:
 
     // The text of an edit box, single-line or multi-line.
     void GetWindowText(CString& text) const;
-    int GetWindowTextLength() const;  // in bytes
     void SetWindowText(const char* text);
 
-    // Sets the big or small icon of the window; returns the one set before.
-    HICON SetIcon(HICON icon, BOOL bBigIcon);
+    // Sets the window's icon, at the big and at the small size alike: the programs set the
+    // same icon as both.
+    void SetIcon(HICON icon, BOOL bBigIcon);
     BOOL IsIconic() const;
     void GetClientRect(LPRECT rect) const;
 
     // Runs the message map's entry for `message`; without one, the window's default:
-    // WM_SETICON sets a dialog's icon, WM_ICONERASEBKGND fills the paint context (wParam)
-    // with the window's background.
+    // WM_ICONERASEBKGND fills the paint context (wParam) with the window's background.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 protected:

@@ -2,47 +2,33 @@
 
 #include "framework/detail/dialog_window.h"
 #include "framework/detail/window_text.h"
-#include "framework/window_styles.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 
 #include <vector>
 
 namespace {
 
+// The radio buttons from control `firstId` to the template's end: a program's one radio
+// group, which no later control with WS_GROUP ends.
 std::vector<QAbstractButton*> RadioGroupFrom(const detail::DialogWindow& dialog, int firstId)
 {
     std::vector<QAbstractButton*> radios;
     bool inGroup = false;
     for (const detail::DialogControl& control : dialog.Controls()) {
-        if (inGroup && (control.item->style & WS_GROUP) != 0)
-            break;
-        if (control.item->id == firstId)
-            inGroup = true;
+        inGroup = inGroup || control.item->id == firstId;
         if (inGroup && control.kind == detail::ControlKind::RadioButton)
             radios.push_back(static_cast<QAbstractButton*>(control.widget));
     }
     return radios;
 }
 
-// Checks radio `position` and clears the others; -1 clears them all. An exclusive group
-// refuses to clear its last checked button, so exclusivity is lifted meanwhile.
-void CheckOnly(const std::vector<QAbstractButton*>& radios, int position)
-{
-    QButtonGroup* group = radios.front()->group();
-    group->setExclusive(false);
-    for (std::size_t i = 0; i < radios.size(); ++i)
-        radios[i]->setChecked(static_cast<int>(i) == position);
-    group->setExclusive(true);
-}
-
 }  // namespace
 
+// Binding the same control again changes nothing: every exchange binds.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
-    if (control.GetSafeHwnd() == nullptr)
-        control.SubclassDlgItem(id, pDX->m_pDlgWnd);
+    control.SubclassDlgItem(id, pDX->m_pDlgWnd);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, int& value)
@@ -54,12 +40,16 @@ void DDX_Text(CDataExchange* pDX, int id, int& value)
         detail::SetWindowText(edit, QString::number(value));
 }
 
+// The radio buttons of a dialog exclude each other by themselves, as the toolkit's radio
+// buttons of one parent do: checking one clears the rest. The programs write no position
+// outside the group but -1 before any radio button is checked, which leaves them all clear.
 void DDX_Radio(CDataExchange* pDX, int id, int& value)
 {
     const std::vector<QAbstractButton*> radios =
         RadioGroupFrom(*detail::DialogWindow::Of(pDX->m_pDlgWnd->GetSafeHwnd()), id);
     if (!pDX->m_bSaveAndValidate) {
-        CheckOnly(radios, value);
+        if (value >= 0 && value < std::ssize(radios))
+            radios[static_cast<std::size_t>(value)]->setChecked(true);
         return;
     }
     value = -1;

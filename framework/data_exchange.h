@@ -11,11 +11,10 @@ public:
     CWnd* m_pDlgWnd;
 };
 
-// Binds `control` to control `id` at the first exchange; later exchanges leave it alone.
+// Binds `control` to control `id`.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 // An integer field and an edit box that only the program writes: as signed decimal text.
 void DDX_Text(CDataExchange* pDX, int id, int& value);
-// A radio group that starts at control `id` and runs to the next control with WS_GROUP;
-// `value` is the position of the checked radio button among the group's radio buttons
-// only, -1 for none.
+// A radio group that starts at control `id` and runs to the template's end; `value` is the
+// position of the checked radio button among the group's radio buttons only, -1 for none.
 void DDX_Radio(CDataExchange* pDX, int id, int& value);

@@ -38,13 +38,9 @@ struct DialogTemplate {
     std::span<const DialogItemTemplate> items;
 };
 
-// Dialog initialisation data: messages the base dialog sends to its controls before the
+// Dialog initialisation data: strings the base dialog adds to its combo boxes before the
 // first exchange, one record each, in order.
 struct DialogInitRecord {
-    int controlId;
-    std::uint16_t message;
+    int controlId;     // a combo box of the template
     const char* text;  // UTF-8
 };
-
-// The initialisation data's code for adding a string to a combo box.
-inline constexpr std::uint16_t DLGINIT_CB_ADDSTRING = 0x0403;

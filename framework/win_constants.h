@@ -14,13 +14,8 @@ inline constexpr int ID_HELP = 0xE146;  // 57670
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
-inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_COMMAND = 0x0111;
 
 // Notification codes carried by WM_COMMAND.
 inline constexpr int BN_CLICKED = 0;
 inline constexpr int CBN_SELCHANGE = 1;
-
-// WM_SETICON's kinds of icon.
-inline constexpr WPARAM ICON_SMALL = 0;
-inline constexpr WPARAM ICON_BIG = 1;

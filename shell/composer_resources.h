@@ -38,7 +38,7 @@ private:
     {
         std::vector<DialogInitRecord> records;
         for (const RegionEntry& region : program.channel.Catalogue())
-            records.push_back({program.ids.regionList, DLGINIT_CB_ADDSTRING, region.label});
+            records.push_back({program.ids.regionList, region.label});
         return records;
     }
 

@@ -72,10 +72,9 @@ QWidget* CreateComboBox(const DialogItemTemplate& item, QWidget* parent)
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
-        // The combo box would pick the item whose text was typed when the field is left
-        // or Return is pressed in it.
+        // The combo box would pick the item whose text was typed when the field is left. (The
+        // dialog takes Return before the field sees it.)
         QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
-        QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
     }
     return combo;
 }

@@ -9,7 +9,6 @@
 #include "framework/window_styles.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
@@ -77,23 +76,6 @@ void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
             combo->lineEdit()->installEventFilter(this);
         ConnectNotifications(control);
     }
-    GroupRadioButtons();
-}
-
-// Radio buttons form one group from a control with WS_GROUP up to the next one; within a
-// group checking one clears the others.
-void DialogWindow::GroupRadioButtons()
-{
-    QButtonGroup* group = nullptr;
-    for (const DialogControl& control : controls_) {
-        if ((control.item->style & WS_GROUP) != 0)
-            group = nullptr;
-        if (control.kind != ControlKind::RadioButton)
-            continue;
-        if (group == nullptr)
-            group = new QButtonGroup(this);
-        group->addButton(static_cast<QAbstractButton*>(control.widget));
-    }
 }
 
 void DialogWindow::ConnectNotifications(const DialogControl& control)
@@ -102,11 +84,8 @@ void DialogWindow::ConnectNotifications(const DialogControl& control)
     if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {
         connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id, BN_CLICKED); });
     } else if (auto* combo = qobject_cast<QComboBox*>(control.widget)) {
-        // Only a choice the user made, and only one that leaves an item selected.
-        connect(combo, &QComboBox::activated, this, [this, id](int index) {
-            if (index >= 0)
-                Notify(id, CBN_SELCHANGE);
-        });
+        // Only a choice the user made.
+        connect(combo, &QComboBox::activated, this, [this, id] { Notify(id, CBN_SELCHANGE); });
     }
 }
 
@@ -157,18 +136,12 @@ void DialogWindow::NameControls(std::span<const ControlNameRecord> names)
     }
 }
 
-HICON DialogWindow::SetIcon(HICON icon, bool big)
+void DialogWindow::SetIcon(HICON icon)
 {
-    HICON& slot = big ? bigIcon_ : smallIcon_;
-    const HICON previous = slot;
-    slot = icon;
     QIcon windowIcon;
-    if (bigIcon_ != nullptr)
-        windowIcon.addPixmap(QPixmap::fromImage(bigIcon_->standard));
-    if (smallIcon_ != nullptr)
-        windowIcon.addPixmap(QPixmap::fromImage(smallIcon_->small));
+    windowIcon.addPixmap(QPixmap::fromImage(icon->standard));
+    windowIcon.addPixmap(QPixmap::fromImage(icon->small));
     setWindowIcon(windowIcon);
-    return previous;
 }
 
 bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl)

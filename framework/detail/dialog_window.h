@@ -37,8 +37,8 @@ public:
 
     // Gives each control named in `names` that name for assistive technology.
     void NameControls(std::span<const ControlNameRecord> names);
-    // Sets the big or the small window icon; returns the one it replaces.
-    HICON SetIcon(HICON icon, bool big);
+    // Sets the window icon, `icon` at its standard and its small size.
+    void SetIcon(HICON icon);
 
     void reject() override;
 
@@ -52,7 +52,6 @@ private:
     DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent);
 
     void BuildControls(const DialogTemplate& dialogTemplate);
-    void GroupRadioButtons();
     void ConnectNotifications(const DialogControl& control);
     // The keys the dialog itself answers; true when `event` was one of them.
     bool HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl);
@@ -61,8 +60,6 @@ private:
     CDialog& owner_;
     DialogBaseUnits baseUnits_;
     std::vector<DialogControl> controls_;
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
 };
 
 }  // namespace detail

@@ -9,7 +9,6 @@ namespace {
 TEST(Application, AfxWinMainRunsTheDialogOnceModallyAsTheMainWindowAndEndsWithZero)
 {
     EXPECT_EQ(AfxGetApp(), nullptr);
-    const ResourceTable& testResources = AfxGetResourceHandle();
     {
         CComposerApp<rustle::kComposer> app;  // sets the program's resources
         EXPECT_EQ(AfxGetApp(), &app);
@@ -33,7 +32,6 @@ TEST(Application, AfxWinMainRunsTheDialogOnceModallyAsTheMainWindowAndEndsWithZe
         EXPECT_EQ(app.LoadIcon(999), nullptr);  // none of the program's icons
     }
     EXPECT_EQ(AfxGetApp(), nullptr);
-    AfxSetResourceHandle(testResources);
 }
 
 }  // namespace
