@@ -132,7 +132,7 @@ TEST(ReplayTool, DecodeNamesTheFirstBadByte)
         {"pulsar 12 '14 D 5'", "byte 1: a byte needs two hex"}, {"pulsar 12 14D50g", "byte 2: 'g' is no hex digit"},
         {"twinwave 1 811400", "byte 2: the end marker 00 is refused"}, {"twinwave 0 00", "byte 0: the end marker"},
         {"twinwave 0 81140018", "byte 3: note 18 needs a length byte"}, {"twinwave 0 81", "byte 1: the bytes end inside"},
-        {"pulsar 0 " + std::string(2 * 999, 'C'), "byte 998: more than 998 entries"}, {"rustle 5 00", "no region of rustle"},
+        {"pulsar 0 " + std::string(1998, 'C'), "byte 998: more than 998 entries"}, {"rustle 5 00", "no region of rustle"},
         {"noise 0 00", "usage"}, {"rustle 0", "usage"}};
     for (const auto& [arguments, error] : cases) {
         const ReplayRun run = Replay("decode " + arguments, "");
