@@ -107,13 +107,15 @@ std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& 
                        + shown + "\ninstead of\n  " + expected.Show();
         }
     }
-    return CheckDecoding(program, dialog, std::string(bytes.begin(), bytes.end()));
+    return std::nullopt;
 }
 
 std::optional<std::string> CheckInput(const Program& program, std::span<const std::uint8_t> bytes)
 {
     DialogModel dialog(program);
-    return RunAlongside(program, dialog, DecodeActions(bytes, ControlsOf(program)));
+    if (std::optional<std::string> failure = RunAlongside(program, dialog, DecodeActions(bytes, ControlsOf(program))))
+        return failure;
+    return CheckDecoding(program, dialog, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace fuzz

@@ -10,10 +10,8 @@
 
 namespace {
 
-using Bytes = std::variant<std::string, DecodeError>;
-
 // `hex` as the dialog writes bytes: uppercase digit pairs with nothing between them.
-Bytes Digits(std::string_view hex)
+std::variant<std::string, DecodeError> Digits(std::string_view hex)
 {
     std::string digits;
     for (const char c : hex) {
@@ -108,7 +106,7 @@ std::variant<Click, DecodeError> NextClick(const Program& program, const std::ve
 
 std::variant<std::string, DecodeError> DecodeToScript(const Program& program, int region, std::string_view hex)
 {
-    const Bytes parsed = Digits(hex);
+    const std::variant<std::string, DecodeError> parsed = Digits(hex);
     if (const auto* error = std::get_if<DecodeError>(&parsed))
         return *error;
     const std::string& digits = std::get<std::string>(parsed);

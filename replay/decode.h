@@ -21,5 +21,5 @@ struct DecodeError {
 // The clicks are found by trying the program's own editing on each entry: first at the radio
 // position already checked, then at the other positions from 0 up; at each, "休", the keys
 // from left to right and the end button in that order. The first that writes the next bytes
-// is taken, and so the script.
+// is taken: where clicks could differ, that order is the choice.
 std::variant<std::string, DecodeError> DecodeToScript(const Program& program, int region, std::string_view hex);
