@@ -1,9 +1,15 @@
 #include "fuzz/reference_check.h"
 
+#include "replay/decode.h"
 #include "replay/dialog_model.h"
+#include "replay/script.h"
 #include "tests/support/reference_dialog.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstddef>
+#include <sstream>
+#include <utility>
 
 namespace fuzz {
 
@@ -17,6 +23,49 @@ std::string Describe(const Action& action)
     case Action::Click: break;
     }
     return "click " + std::to_string(action.value);
+}
+
+// Decodes `hex` for `region` and, when that gives a script, plays it on `fresh`.
+std::variant<std::string, DecodeError> PlayDecoded(const Program& program, int region, std::string_view hex,
+                                                   DialogModel& fresh)
+{
+    std::variant<std::string, DecodeError> decoded = DecodeToScript(program, region, hex);
+    if (const auto* script = std::get_if<std::string>(&decoded)) {
+        std::istringstream in(*script);
+        std::ostringstream out;
+        RunScript(in, out, out, fresh);
+    }
+    return decoded;
+}
+
+// What the dialog composed decodes into the shortest script that composes it again: region,
+// a click per entry, a length per change of the entries' radio position, show. Any other
+// text decodes into a script that writes exactly its hex digits, or is refused.
+std::optional<std::string> CheckDecoding(const Program& program, const DialogModel& dialog, std::string text)
+{
+    const int region = dialog.State().currentRegion;
+    DialogModel again(program);
+    const std::variant<std::string, DecodeError> decoded = PlayDecoded(program, region, dialog.Output(), again);
+    const std::string* script = std::get_if<std::string>(&decoded);
+    std::size_t lines = 2 + dialog.State().history.Entries().size();
+    int radio = 0;
+    for (const int entry : dialog.State().history.Entries()) {
+        if (entry != HistoryStack::kEndMarker)
+            lines += std::exchange(radio, entry) != entry;
+    }
+    if (!script || static_cast<std::size_t>(std::ranges::count(*script, '\n')) != lines || again.Output() != dialog.Output()
+        || again.Shown().byteCount != dialog.Shown().byteCount || again.Shown().durationTotal != dialog.Shown().durationTotal)
+        return std::string(program.name) + ": " + dialog.Show() + "\ndecodes into\n"
+               + (script ? *script : std::get<DecodeError>(decoded).reason) + "\nwhich shows\n  " + again.Show();
+
+    DialogModel fromText(program);
+    const std::variant<std::string, DecodeError> fromTextScript = PlayDecoded(program, region, text, fromText);
+    std::erase_if(text, [](unsigned char c) { return std::isspace(c); });
+    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (std::holds_alternative<std::string>(fromTextScript) && fromText.Output() != text)
+        return std::string(program.name) + ": " + text + " decodes into\n" + std::get<std::string>(fromTextScript)
+               + "which writes " + fromText.Output();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -64,7 +113,9 @@ std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& 
 std::optional<std::string> CheckInput(const Program& program, std::span<const std::uint8_t> bytes)
 {
     DialogModel dialog(program);
-    return RunAlongside(program, dialog, DecodeActions(bytes, ControlsOf(program)));
+    if (std::optional<std::string> failure = RunAlongside(program, dialog, DecodeActions(bytes, ControlsOf(program))))
+        return failure;
+    return CheckDecoding(program, dialog, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace fuzz

@@ -19,17 +19,6 @@ std::vector<std::string> Words(const std::string& line)
     return words;
 }
 
-// A decimal integer, the whole word and nothing else.
-std::optional<int> ParseNumber(const std::string& word)
-{
-    int value = 0;
-    const char* end = word.data() + word.size();
-    const auto [stop, error] = std::from_chars(word.data(), end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
 // Carries out one action; returns an error message, or nothing when it was fine.
 std::optional<std::string> RunAction(const std::vector<std::string>& words, std::ostream& out,
                                      ComposerDriver& driver)
@@ -65,6 +54,16 @@ std::optional<std::string> RunAction(const std::vector<std::string>& words, std:
 }
 
 }  // namespace
+
+std::optional<int> ParseNumber(std::string_view word)
+{
+    int value = 0;
+    const char* end = word.data() + word.size();
+    const auto [stop, error] = std::from_chars(word.data(), end, value);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, ComposerDriver& driver)
 {

@@ -3,9 +3,14 @@
 #include "replay/composer_driver.h"
 
 #include <iosfwd>
+#include <optional>
+#include <string_view>
 
 inline constexpr int kScriptOk = 0;
 inline constexpr int kScriptBadInput = 2;
+
+// A decimal integer, the whole word and nothing else.
+std::optional<int> ParseNumber(std::string_view word);
 
 // Runs an action script, one action a line, against `driver`:
 //   region N | length R | click ID | show

@@ -1,6 +1,7 @@
-// The fuzz targets' check over the seed corpus in fuzz/corpus/<program>/: every seed, and
-// every crash input added there, must leave the windowless dialog in step with the
-// reference model, and the check must see a program wired wrong.
+// The fuzz targets' check over the seed corpus in fuzz/corpus/<program>/ and over random
+// inputs: each, and every crash input added there, must leave the windowless dialog in step
+// with the reference model and decode back into its bytes; the check must see a program
+// wired wrong.
 #include "fuzz/reference_check.h"
 #include "replay/programs.h"
 #include "rustle/program.h"
@@ -8,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace {
 
@@ -32,6 +35,21 @@ TEST(FuzzCorpus, EverySeedAgreesWithTheReference)
             ++seeds;
         }
         EXPECT_GE(seeds, 4) << name;
+    }
+}
+
+// Random scripts, the same in every run: a few hundred actions each, among them runs of
+// clicks past a full history.
+TEST(FuzzCheck, RandomInputsAgreeWithTheReferenceAndDecodeBack)
+{
+    std::mt19937 random(1);
+    for (const char* name : {"rustle", "pulsar", "twinwave"}) {
+        for (int input = 0; input < 100; ++input) {
+            std::vector<std::uint8_t> bytes(std::uniform_int_distribution<std::size_t>(0, 600)(random));
+            std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random()); });
+            const std::optional<std::string> failure = fuzz::CheckInput(*FindProgram(name), bytes);
+            ASSERT_FALSE(failure) << name << " input " << input << ": " << *failure;
+        }
     }
 }
 

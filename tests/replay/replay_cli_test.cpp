@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -103,5 +104,41 @@ TEST(ReplayTool, SamplesShowWhatTheirCommentsSay)
         }
         EXPECT_FALSE(std::getline(shown, shownLine)) << program << ": a line no comment says: " << shownLine;
         EXPECT_GE(shows, 6) << program;
+    }
+}
+
+// Bytes back into clicks: worked examples typed loosely, in lower case, spaced at will.
+TEST(ReplayTool, DecodesBytesIntoTheClicksThatWriteThem)
+{
+    const std::array<std::array<std::string, 4>, 2> cases = {{
+        {"twinwave 0 '81 14 1887' 04 '00\t87 14'", "region 0\nclick 1020\nclick 1022\nlength 3\nclick 1063\nclick 1083\nclick 1020\nshow\n",
+         "twinwave", "count=8 budget=26 durations=2,4,6,8,12,18,24,36 total=20 length=3 output=8114188704008714\n"},
+        {"pulsar 12 '14 d5 05'", "region 12\nlength 1\nclick 1030\nlength 0\nclick 1030\nlength 7\nclick 1055\nshow\n", "pulsar",
+         "count=3 budget=49 durations=2,5,10,20,30,40,60,80 total=87 length=7 output=14D505\n"},
+    }};
+    for (const auto& [arguments, script, program, shown] : cases) {
+        const ReplayRun decoded = Replay("decode " + arguments, "");
+        EXPECT_EQ(decoded.status, 0) << decoded.err;
+        EXPECT_EQ(decoded.out, script) << arguments;
+        EXPECT_NE(Replay(program, decoded.out).out.find(shown), std::string::npos) << decoded.out;
+    }
+}
+
+// Bytes no clicks in the region write: the first bad one named on one line, nothing printed.
+TEST(ReplayTool, DecodeNamesTheFirstBadByte)
+{
+    const std::pair<std::string, const char*> cases[] = {{"rustle 0 44FF", "byte 1: no click writes FF here"},
+        {"twinwave 0 81ff", "byte 1: no click writes FF here"}, {"pulsar 12 '14 D'", "byte 1: a byte needs two hex"},
+        {"pulsar 12 '14 D 5'", "byte 1: a byte needs two hex"}, {"pulsar 12 14D50g", "byte 2: 'g' is no hex digit"},
+        {"twinwave 1 811400", "byte 2: the end marker 00 is refused"}, {"twinwave 0 00", "byte 0: the end marker"},
+        {"twinwave 0 81140018", "byte 3: note 18 needs a length byte"}, {"twinwave 0 81", "byte 1: the bytes end inside"},
+        {"pulsar 0 " + std::string(1998, 'C'), "byte 998: more than 998 entries"}, {"rustle 5 00", "no region of rustle"},
+        {"noise 0 00", "usage"}, {"rustle 0", "usage"}};
+    for (const auto& [arguments, error] : cases) {
+        const ReplayRun run = Replay("decode " + arguments, "");
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_NE(run.err.find(error), std::string::npos) << arguments << ": " << run.err;
+        EXPECT_TRUE(std::string(error) == "usage" || std::ranges::count(run.err, '\n') == 1) << run.err;
     }
 }
