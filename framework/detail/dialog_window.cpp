@@ -133,6 +133,10 @@ void DialogWindow::NameControls(std::span<const ControlNameRecord> names)
         // name; the description still says what the list is for.
         if (control->kind == ControlKind::ComboBox)
             control->widget->setAccessibleDescription(name);
+        // A button's caption is a single letter or none: the pointer resting on it shows
+        // what it plays or does.
+        if (control->kind == ControlKind::PushButton)
+            control->widget->setToolTip(name);
     }
 }
 

@@ -1,6 +1,6 @@
-// The programs at home on the desktop: names for assistive technology, and the dialog at
-// the screen scale the environment sets (QT_SCALE_FACTOR, run again at 1.5 and 2). With
-// SCREENSHOT_DIR set, each dialog is saved there as <program>-<scale>x.png.
+// The programs at home on the desktop: names for assistive technology and tooltips, and the
+// dialog at the screen scale the environment sets (QT_SCALE_FACTOR, run again at 1.5 and 2).
+// With SCREENSHOT_DIR set, each dialog is saved there as <program>-<scale>x.png.
 #include "tests/programs/program_dialog.h"
 
 #include <QAccessible>
@@ -9,13 +9,17 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolTip>
 
 #include <cmath>
 
 namespace {
 
-// Every control has a name that says more than a caption like "Radio1" or "x".
-TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDo)
+// Every control has a name that says more than a caption like "Radio1" or "x"; a push
+// button shows it as its tooltip when the pointer rests on it.
+TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDoAndButtonsSayItOnHover)
 {
     const auto name = [](QWidget* control) {
         // A list is announced by its selected item on some platforms; its description says
@@ -23,8 +27,15 @@ TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDo)
         const auto text = qobject_cast<QComboBox*>(control) != nullptr ? QAccessible::Description : QAccessible::Name;
         return QAccessible::queryAccessibleInterface(control)->text(text).toStdString();
     };
-    for (const auto& [id, expected] : facts.names)
-        EXPECT_EQ(name(Control<QWidget>(id)), expected) << "control " << id;
+    for (const auto& [id, expected] : facts.names) {
+        QWidget* control = Control<QWidget>(id);
+        EXPECT_EQ(name(control), expected) << "control " << id;
+        if (qobject_cast<QPushButton*>(control) != nullptr) {
+            QTest::mouseMove(control);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QToolTip::isVisible() && QToolTip::text().toStdString() == expected; }))
+                << "button " << id << " shows the tooltip '" << QToolTip::text().toStdString() << "'";
+        }
+    }
     for (QWidget* control : dialog->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(!name(control).empty() && name(control) != "Radio1" && name(control) != "x") << name(control);
 }
