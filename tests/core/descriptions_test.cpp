@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -28,14 +29,19 @@ std::pair<int, int> AddressSpan(const std::string& label)
 
 }  // namespace
 
-TEST(Catalogues, TheThreeProgramsCoverTheMusicDataOnceAndEachSongHasOneGroup)
+// A region's budget is its address span; each program lists its regions in the order of
+// their labels' bytes, the order of its sorted region list, so that item i is region i.
+TEST(Catalogues, TheThreeProgramsCoverTheMusicDataOnceInLabelOrderAndEachSongHasOneGroup)
 {
     std::map<int, std::string> owner;
     std::map<std::string, int> groupOfSong;
     for (const Program* program : kPrograms) {
+        std::string previous;
         for (const RegionEntry& region : program->channel.Catalogue()) {
             const auto [first, last] = AddressSpan(region.label);
             const std::string label = region.label, song = label.substr(label.rfind("：") + 3);
+            EXPECT_LT(std::exchange(previous, label), label);
+            EXPECT_EQ(region.byteBudget, last - first + 1) << label;
             EXPECT_EQ(groupOfSong.emplace(song, region.durationGroup).first->second, region.durationGroup) << label;
             EXPECT_TRUE(region.durationGroup >= 0 && region.durationGroup <= 4) << label << ": group 5 is unused";
             for (int address = first; address <= last; ++address)

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -107,21 +106,13 @@ TEST(ReplayTool, SamplesShowWhatTheirCommentsSay)
     }
 }
 
-// Bytes back into clicks: worked examples typed loosely, in lower case, spaced at will.
+// Bytes back into clicks: a worked example typed loosely, spaced at will (lower case: below).
 TEST(ReplayTool, DecodesBytesIntoTheClicksThatWriteThem)
 {
-    const std::array<std::array<std::string, 4>, 2> cases = {{
-        {"twinwave 0 '81 14 1887' 04 '00\t87 14'", "region 0\nclick 1020\nclick 1022\nlength 3\nclick 1063\nclick 1083\nclick 1020\nshow\n",
-         "twinwave", "count=8 budget=26 durations=2,4,6,8,12,18,24,36 total=20 length=3 output=8114188704008714\n"},
-        {"pulsar 12 '14 d5 05'", "region 12\nlength 1\nclick 1030\nlength 0\nclick 1030\nlength 7\nclick 1055\nshow\n", "pulsar",
-         "count=3 budget=49 durations=2,5,10,20,30,40,60,80 total=87 length=7 output=14D505\n"},
-    }};
-    for (const auto& [arguments, script, program, shown] : cases) {
-        const ReplayRun decoded = Replay("decode " + arguments, "");
-        EXPECT_EQ(decoded.status, 0) << decoded.err;
-        EXPECT_EQ(decoded.out, script) << arguments;
-        EXPECT_NE(Replay(program, decoded.out).out.find(shown), std::string::npos) << decoded.out;
-    }
+    const ReplayRun decoded = Replay("decode twinwave 0 '81 14 1887' 04 '00\t87 14'", "");
+    EXPECT_EQ(decoded.status, 0) << decoded.err;
+    EXPECT_EQ(decoded.out, "region 0\nclick 1020\nclick 1022\nlength 3\nclick 1063\nclick 1083\nclick 1020\nshow\n");
+    EXPECT_TRUE(Replay("twinwave", decoded.out).out.ends_with(" total=20 length=3 output=8114188704008714\n"));
 }
 
 // Bytes no clicks in the region write: the first bad one named on one line, nothing printed.

@@ -4,14 +4,10 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QTest>
-#include <QtTest/qtestspontaneevent.h>
 #include <QTimer>
-#include <QWheelEvent>
-#include <QWindow>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 bool HasFocus(const CWnd& dialog, int id)
 {
@@ -74,23 +70,6 @@ void ClickControl(const CWnd& dialog, int id)
     ASSERT_NE(control, nullptr);
     ASSERT_TRUE(Activate(control->window()));
     QTest::mouseClick(control, Qt::LeftButton);
-}
-
-void TurnWheel(const CWnd& dialog, int id, int notches)
-{
-    QWidget* control = dialog.GetDlgItem(id);
-    ASSERT_NE(control, nullptr);
-    QWidget* window = control->window();
-    const QPointF position = control->mapTo(window, QPointF(control->rect().center()));
-    const QPoint notch(0, notches > 0 ? -QWheelEvent::DefaultDeltasPerStep : QWheelEvent::DefaultDeltasPerStep);
-    for (int i = 0; i < std::abs(notches); ++i) {
-        QWheelEvent wheel(position, window->mapToGlobal(position), QPoint(), notch, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        // Only input from the window system goes on to the parents of a widget that ignores
-        // it; sendEvent() would mark it as the program's own.
-        QSpontaneKeyEvent::setSpontaneous(&wheel);
-        qApp->notify(window->windowHandle(), &wheel);
-    }
 }
 
 void PickListItem(const CWnd& dialog, int id, int index)

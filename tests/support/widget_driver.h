@@ -38,11 +38,6 @@ void TypeText(const QString& text);
 // Clicks the middle of control `id` with the left mouse button.
 void ClickControl(const CWnd& dialog, int id);
 
-// Turns the mouse wheel by `notches` (positive: toward the user, down a list), one event
-// a notch, with the pointer over the middle of control `id`. The window hands each event to
-// the widget under the pointer, as the window system does.
-void TurnWheel(const CWnd& dialog, int id, int notches);
-
 // Opens the drop-down part of list `id` from the keyboard (F4), scrolls item `index` into
 // view and clicks it, as the user picks an item.
 void PickListItem(const CWnd& dialog, int id, int index);
