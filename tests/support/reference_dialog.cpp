@@ -31,9 +31,7 @@ constexpr Voice kVoices[] = {
 const Voice& VoiceOf(const Program& program)
 {
     const auto* voice = std::ranges::find(kVoices, program.name, &Voice::program);
-    if (voice == std::end(kVoices))
-        throw std::invalid_argument("no composer program named " + std::string(program.name));
-    return *voice;
+    return voice != std::end(kVoices) ? *voice : throw std::invalid_argument("no program " + std::string(program.name));
 }
 
 std::string Hex(int byte)
