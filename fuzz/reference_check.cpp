@@ -49,10 +49,8 @@ std::optional<std::string> CheckDecoding(const Program& program, const DialogMod
     const std::string* script = std::get_if<std::string>(&decoded);
     std::size_t lines = 2 + dialog.State().history.Entries().size();
     int radio = 0;
-    for (const int entry : dialog.State().history.Entries()) {
-        if (entry != HistoryStack::kEndMarker)
-            lines += std::exchange(radio, entry) != entry;
-    }
+    for (const int entry : dialog.State().history.Entries())
+        lines += entry != HistoryStack::kEndMarker && std::exchange(radio, entry) != entry;
     if (!script || static_cast<std::size_t>(std::ranges::count(*script, '\n')) != lines || again.Output() != dialog.Output()
         || again.Shown().byteCount != dialog.Shown().byteCount || again.Shown().durationTotal != dialog.Shown().durationTotal)
         return std::string(program.name) + ": " + dialog.Show() + "\ndecodes into\n"
@@ -101,8 +99,7 @@ std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& 
                 agree = dialog.Click(action.value) == expected.Click(action.value);
                 break;
             }
-            // Within a run of clicks on one button both change in step: a disagreement stays
-            // to its end, where what they show is compared.
+            // Both take a run of clicks in step: a disagreement lasts to its end, compared there.
             if (!agree || (time == action.times && dialog.Show() != expected.Show()))
                 return std::string(program.name) + " action " + std::to_string(step) + " (" + Describe(action) + ", time "
                        + std::to_string(time) + "): " + (agree ? "" : "a push button to one side only; ") + "shows\n  "

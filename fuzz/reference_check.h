@@ -15,9 +15,8 @@ namespace fuzz {
 DialogControls ControlsOf(const Program& program);
 
 // Runs `actions` on `dialog`, a dialog of `program` just set up, and on the reference model
-// side by side: after every region change, radio choice and click (of a run of clicks on
-// one button, its last) both must show the same, and every click must meet a push button
-// on both sides or on neither.
+// side by side: both must show the same after every action (of a run of clicks, its last
+// click) and agree at every click on whether it met a push button.
 // Returns the first disagreement, described, or nothing.
 std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& dialog, std::span<const Action> actions);
 

@@ -5,8 +5,6 @@
 #include "shell/composer_dialog.h"
 #include "tests/programs/program_dialog.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
