@@ -1,9 +1,9 @@
 // A monkey on each program's real dialog, with real input events: random region changes,
 // radio choices and clicks on every push button (keys without a meaning too), made from
 // random bytes as the fuzz targets make them, and key presses wherever the focus is (Escape
-// and Enter, which end the dialog, left out). After every event the dialog must show what
-// the reference model says. ORVO_MONKEY_EVENTS and ORVO_MONKEY_SEED set the events of each
-// run and their seed.
+// and Enter, which end the dialog, left out). After every event (of a run of clicks, its
+// last) the dialog must show what the reference model says. ORVO_MONKEY_EVENTS and
+// ORVO_MONKEY_SEED set the events of each run and their seed.
 #include "framework/cwinapp.h"
 #include "fuzz/reference_check.h"
 #include "tests/support/composer_dialog_driver.h"
