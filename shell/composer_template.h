@@ -42,31 +42,33 @@ inline constexpr std::uint32_t kSeparatorStyle = kControlStyle | SS_LEFT | WS_GR
 
 // Where a composer dialog's controls stand, in dialog units, and what the dialog shows
 // that no description of the voice says.
+// A program states what its dialog does not share with most others; the defaults are what
+// they share.
 struct ComposerLayout {
     const char* title;
     int width;
     int height;
     DialogRect regionList;
-    bool editableRegionList;  // a text field that nothing reads
+    bool editableRegionList = false;  // a text field that nothing reads
     DialogRect count;
     DialogRect separator;     // the "/" between count and budget
     DialogRect budget;
     // The eight duration boxes stand 12 units square on a 15-unit pitch from `lengthsX` at
     // `durationY`; each radio button 3 units in from its box's left edge, at `radioY`.
-    int lengthsX;
-    int durationY;
-    int radioY;
+    int lengthsX = 6;
+    int durationY = 24;
+    int radioY = 36;
     DialogRect total;
-    int keyWidth;
-    int keyHeight;
+    int keyWidth = 6;
+    int keyHeight = 18;
     int whiteKeyY;
     int blackKeyY;
     DialogRect rest;
     DialogRect back;
     DialogRect end;
-    const char* endCaption;
+    const char* endCaption = "終";
     DialogRect output;
-    bool keysBeforeButtons;  // keys, "休", "←", end; otherwise "←", end, keys, "休"
+    bool keysBeforeButtons = false;  // keys, "休", "←", end; otherwise "←", end, keys, "休"
 };
 
 // The controls of a composer dialog in template order (which is also the tab order).
@@ -120,3 +122,9 @@ constexpr DialogTemplate ComposerTemplate(const ComposerLayout& layout, std::spa
     return {layout.title,          {0, 0, layout.width, layout.height}, kComposerDialogStyle, kComposerDialogExStyle,
             kComposerFont, controls};
 }
+
+// A program's template, made from its ids, keys and layout; its rows live as long as it does.
+template <const ComposerControlIds& Ids, const auto& Keys, const ComposerLayout& Layout>
+inline constexpr auto kComposerControls = ComposerControls(Ids, Keys, Layout);
+template <const ComposerControlIds& Ids, const auto& Keys, const ComposerLayout& Layout>
+inline constexpr DialogTemplate kComposerTemplate = ComposerTemplate(Layout, kComposerControls<Ids, Keys, Layout>);
