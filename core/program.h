@@ -12,10 +12,11 @@
 // dialog's template rows, button look-up, control names and message map are made from it.
 
 // The ids of the controls every composer dialog has, each program with its own numbers.
+// The region list and the two boxes after it bear the same ids in every program.
 struct ComposerControlIds {
-    int regionList;     // IDC_REGION
-    int count;          // IDC_COUNT
-    int budget;         // IDC_BUDGET
+    int regionList = 1000;  // IDC_REGION
+    int count = 1001;       // IDC_COUNT
+    int budget = 1002;      // IDC_BUDGET
     int firstDuration;  // IDC_LEN0; + i: the duration of radio position i
     int total;          // IDC_TOTAL
     int firstLength;    // IDC_LENSEL0; + i: radio position i

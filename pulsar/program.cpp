@@ -40,6 +40,6 @@ namespace {
 constinit const SingleByteChannel kChannel{kCodeRows, kRegions};
 }  // namespace
 
-const Program kProgram{"pulsar", kChannel, kIds, kKeys, kRestEvent};
+const Program kProgram{"pulsar", kChannel, kIds, kKeys, 0};  // "休" enters event index 0
 
 }  // namespace pulsar

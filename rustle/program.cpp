@@ -20,6 +20,6 @@ namespace {
 constinit const SingleByteChannel kChannel{kCodeRows, kRegions};
 }  // namespace
 
-const Program kProgram{"rustle", kChannel, kIds, kKeys, kRestEvent};
+const Program kProgram{"rustle", kChannel, kIds, kKeys, 0};  // "休" enters event index 0
 
 }  // namespace rustle

@@ -8,11 +8,8 @@
 // The noise voice: three sounds and a rest, one byte each.
 namespace rustle {
 
-inline constexpr ComposerControlIds kIds{.regionList = 1000, .count = 1001, .budget = 1002,
-                                         .firstDuration = 1003, .total = 1011, .firstLength = 1012,
+inline constexpr ComposerControlIds kIds{.firstDuration = 1003, .total = 1011, .firstLength = 1012,
                                          .rest = 1023, .back = 1024, .end = 1025, .output = 1026};
-
-inline constexpr int kRestEvent = 0;
 
 // The sound buttons, in one row; their event indexes pick the codes.
 inline constexpr std::array<Key, 3> kKeys = {{

@@ -47,6 +47,6 @@ namespace {
 constinit const LengthChangeChannel kChannel{kRegions};
 }  // namespace
 
-const Program kProgram{"twinwave", kChannel, kIds, kKeys, kRestNoteByte};
+const Program kProgram{"twinwave", kChannel, kIds, kKeys, 0x04};  // "休" enters note byte 04
 
 }  // namespace twinwave

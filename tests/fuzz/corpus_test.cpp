@@ -64,6 +64,6 @@ TEST(FuzzCorpus, CheckCatchesAButtonBoundToTheWrongEvent)
     std::array<Key, twinwave::kKeys.size()> keys = twinwave::kKeys;
     for (Key& key : keys)
         key.value = key.value == kNoEvent ? 0x66 : key.value;
-    const Program everyKeyPlays{"twinwave", twinwave::kProgram.channel, twinwave::kIds, keys, twinwave::kRestNoteByte};
+    const Program everyKeyPlays{"twinwave", twinwave::kProgram.channel, twinwave::kIds, keys, twinwave::kProgram.restValue};
     EXPECT_TRUE(fuzz::CheckInput(everyKeyPlays, Seed("twinwave/foreign-ids")));
 }

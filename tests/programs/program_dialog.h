@@ -29,10 +29,8 @@ struct ProgramFacts {
     bool editableList;        // only the noise composer's list takes typed text
     bool radioBeforeNumbers;  // the exchange order
 
-    // The keyboard: its leftmost white key's note ('\0' for none), a white key that stands
-    // apart from the pattern (its id, x and note), the keys captioned "x", and whether keys
-    // enter note bytes rather than event indexes.
-    char lowestWhite;
+    // The keyboard: a white key that stands apart from the pattern (its id, x and note), the
+    // keys captioned "x", and whether keys enter note bytes rather than event indexes.
     struct { int id; int x; std::string name; } apart;
     std::vector<int> noNoteKeys;
     bool noteBytes;
