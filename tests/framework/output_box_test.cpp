@@ -23,12 +23,6 @@ protected:
     }
 
     void Set(const std::string& text) { dialog.output.SetWindowText(text.c_str()); }
-    std::string Get() const
-    {
-        CString text;
-        dialog.output.GetWindowText(text);
-        return text.Str();
-    }
     static std::string Copy()
     {
         PressKey(Qt::Key_C, Qt::ControlModifier);
@@ -79,7 +73,9 @@ TEST_F(OutputBox, TheUserCannotTypeButSelectsWithKeyboardOrMouseAndCopiesAndTabL
     FocusControl(dialog, ids.output);
     QTest::keyClicks(box, "99");
     PressKey(Qt::Key_Backspace);
-    EXPECT_EQ(Get(), "0410");
+    CString text;
+    dialog.output.GetWindowText(text);
+    EXPECT_EQ(text.Str(), "0410");
     PressKey(Qt::Key_Home);
     PressKey(Qt::Key_Right, Qt::ShiftModifier);
     PressKey(Qt::Key_Right, Qt::ShiftModifier);

@@ -19,10 +19,8 @@ Widget* ControlWidget(const CWnd& dialog, int id)
 }
 
 // Creates `dialog` modeless and waits until its window is active, so keys reach it.
-// Returns whether it did.
 bool ShowActive(CDialog& dialog);
 
-// Whether control `id` of `dialog` has the keyboard focus.
 bool HasFocus(const CWnd& dialog, int id);
 
 // Gives control `id` the focus, as the user would by clicking on it or tabbing to it.
