@@ -49,8 +49,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Creates the window from the template and runs OnInitDialog; false without a template.
-    bool CreateAndInitialise();
+    // The window, which runs OnInitDialog once its controls exist.
+    friend class detail::DialogWindow;
+
+    // Creates the window from the template; false without a template.
+    bool CreateWindowFromTemplate();
     void FillListsFromInitData();
 
     int templateId_;

@@ -1,7 +1,7 @@
 #include "framework/icon_export.h"
 
-#include "framework/detail/icon_image.h"
-#include "framework/detail/qt_text.h"
+#include "framework/qt/icon_image.h"
+#include "framework/qt/qt_text.h"
 #include "framework/resources.h"
 
 #include <QByteArray>

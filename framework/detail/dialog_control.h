@@ -1,8 +1,7 @@
 #pragma once
 
 #include "framework/dialog_template.h"
-
-class QWidget;
+#include "framework/win_types.h"
 
 namespace detail {
 
@@ -20,7 +19,7 @@ enum class ControlKind {
 struct DialogControl {
     const DialogItemTemplate* item;
     ControlKind kind;
-    QWidget* widget;
+    HWND window;
 };
 
 // The kind the template's class and style ask for.

@@ -1,10 +1,10 @@
-#include "framework/detail/dialog_window.h"
+#include "framework/qt/dialog_window.h"
 
 #include "framework/cdialog.h"
-#include "framework/detail/control_factory.h"
-#include "framework/detail/dialog_font.h"
-#include "framework/detail/icon_object.h"
-#include "framework/detail/qt_text.h"
+#include "framework/qt/control_factory.h"
+#include "framework/qt/dialog_font.h"
+#include "framework/qt/icon_object.h"
+#include "framework/qt/qt_text.h"
 #include "framework/win_constants.h"
 #include "framework/window_styles.h"
 
@@ -71,8 +71,8 @@ void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
     }
     // Tab visits the controls in the order they were made, the template's.
     for (const DialogControl& control : controls_) {
-        control.widget->installEventFilter(this);
-        if (auto* combo = qobject_cast<QComboBox*>(control.widget); combo && combo->lineEdit())
+        control.window->installEventFilter(this);
+        if (auto* combo = qobject_cast<QComboBox*>(control.window); combo && combo->lineEdit())
             combo->lineEdit()->installEventFilter(this);
         ConnectNotifications(control);
     }
@@ -81,9 +81,9 @@ void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
 void DialogWindow::ConnectNotifications(const DialogControl& control)
 {
     const int id = control.item->id;
-    if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control.window)) {
         connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id, BN_CLICKED); });
-    } else if (auto* combo = qobject_cast<QComboBox*>(control.widget)) {
+    } else if (auto* combo = qobject_cast<QComboBox*>(control.window)) {
         // Only a choice the user made.
         connect(combo, &QComboBox::activated, this, [this, id] { Notify(id, CBN_SELCHANGE); });
     }
@@ -106,7 +106,7 @@ const DialogControl* DialogWindow::ControlOf(const QWidget* widget)
         if (dialog == nullptr)
             continue;
         for (const DialogControl& control : dialog->controls_) {
-            if (control.widget == ancestor)
+            if (control.window == ancestor)
                 return &control;
         }
         return nullptr;
@@ -128,15 +128,15 @@ void DialogWindow::NameControls(std::span<const ControlNameRecord> names)
     for (const ControlNameRecord& record : names) {
         const DialogControl* control = FindControl(record.controlId);
         const QString name = ToQString(record.name);
-        control->widget->setAccessibleName(name);
+        control->window->setAccessibleName(name);
         // On some platforms a combo box is announced by its selected item rather than its
         // name; the description still says what the list is for.
         if (control->kind == ControlKind::ComboBox)
-            control->widget->setAccessibleDescription(name);
+            control->window->setAccessibleDescription(name);
         // A button's caption is a single letter or none: the pointer resting on it shows
         // what it plays or does.
         if (control->kind == ControlKind::PushButton)
-            control->widget->setToolTip(name);
+            control->window->setToolTip(name);
     }
 }
 
@@ -165,13 +165,13 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
     if (!IsEnterKey(*event) || !IsUnmodified(*event))
         return false;
     if (focusControl != nullptr && focusControl->kind == ControlKind::PushButton) {
-        static_cast<QAbstractButton*>(focusControl->widget)->click();
+        static_cast<QAbstractButton*>(focusControl->window)->click();
         return true;
     }
     if (focusControl != nullptr && focusControl->kind == ControlKind::MultiLineEdit &&
         (focusControl->item->style & ES_WANTRETURN) != 0) {
         // The box takes Return as text; a read-only one does nothing with it.
-        return static_cast<QPlainTextEdit*>(focusControl->widget)->isReadOnly();
+        return static_cast<QPlainTextEdit*>(focusControl->window)->isReadOnly();
     }
     Notify(IDOK, BN_CLICKED);
     return true;

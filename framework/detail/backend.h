@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/detail/dialog_control.h"
+#include "framework/win_types.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+// What each backend does with its windows for the code both backends share: the data
+// exchange, the filling of lists and the text of a CWnd. Text is UTF-8 on this side.
+namespace detail {
+
+// The controls of dialog window `dialog`, in template order; none for any other window.
+std::span<const DialogControl> ControlsOf(HWND dialog);
+
+// The text of an edit box.
+std::string WindowText(HWND window);
+// Replaces the text of an edit box; a multi-line one then shows the end of its text.
+void SetWindowText(HWND window, std::string_view text);
+
+bool IsChecked(HWND button);
+void SetChecked(HWND button, bool checked);
+
+// Adds `text` to combo box `list`: at its sorted place in a sorted list (CBS_SORT), else at
+// the end.
+void AddListItem(HWND list, std::string_view text);
+
+}  // namespace detail
