@@ -49,11 +49,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The window, which runs OnInitDialog once its controls exist.
+    // The window, which binds this object and runs OnInitDialog once its controls exist.
     friend class detail::DialogWindow;
 
-    // Creates the window from the template; false without a template.
-    bool CreateWindowFromTemplate();
     void FillListsFromInitData();
 
     int templateId_;

@@ -2,27 +2,15 @@
 #include "framework/cdialog.h"
 
 #include "framework/qt/dialog_window.h"
-#include "framework/resources.h"
 
 CDialog::CDialog(int templateId, CWnd* /*parent*/) : templateId_(templateId) {}
 
 CDialog::~CDialog() = default;
 
-bool CDialog::CreateWindowFromTemplate()
-{
-    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId_);
-    if (dialogTemplate == nullptr)
-        return false;
-    window_ = detail::DialogWindow::Create(*this, *dialogTemplate, nullptr);
-    window_->NameControls(AfxFindControlNames(templateId_));
-    AttachWindow(window_.get());
-    OnInitDialog();
-    return true;
-}
-
 int CDialog::DoModal()
 {
-    if (!CreateWindowFromTemplate())
+    window_ = detail::DialogWindow::Create(*this, templateId_);
+    if (!window_)
         return -1;
     const int result = window_->exec();
     window_.reset();
@@ -31,7 +19,8 @@ int CDialog::DoModal()
 
 BOOL CDialog::Create()
 {
-    if (!CreateWindowFromTemplate())
+    window_ = detail::DialogWindow::Create(*this, templateId_);
+    if (!window_)
         return FALSE;
     window_->show();
     return TRUE;

@@ -55,11 +55,16 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     setFixedSize(client.Width(), client.Height());
 }
 
-std::unique_ptr<DialogWindow> DialogWindow::Create(CDialog& owner, const DialogTemplate& dialogTemplate,
-                                                   QWidget* parent)
+std::unique_ptr<DialogWindow> DialogWindow::Create(CDialog& owner, int templateId)
 {
-    std::unique_ptr<DialogWindow> window(new DialogWindow(owner, dialogTemplate, parent));
-    window->BuildControls(dialogTemplate);
+    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId);
+    if (dialogTemplate == nullptr)
+        return nullptr;
+    std::unique_ptr<DialogWindow> window(new DialogWindow(owner, *dialogTemplate, nullptr));
+    window->BuildControls(*dialogTemplate);
+    window->NameControls(AfxFindControlNames(templateId));
+    owner.AttachWindow(window.get());
+    owner.OnInitDialog();
     return window;
 }
 

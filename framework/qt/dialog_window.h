@@ -21,8 +21,9 @@ namespace detail {
 // closing).
 class DialogWindow final : public QDialog {
 public:
-    static std::unique_ptr<DialogWindow> Create(CDialog& owner, const DialogTemplate& dialogTemplate,
-                                                QWidget* parent);
+    // The window of `owner` made from template `templateId`, its controls named and
+    // initialised by the owner's OnInitDialog; nullptr when there is no such template.
+    static std::unique_ptr<DialogWindow> Create(CDialog& owner, int templateId);
 
     // The dialog window `window` is, or nullptr.
     static DialogWindow* Of(HWND window);
@@ -35,8 +36,6 @@ public:
     const DialogControl* FindControl(int id) const;
     DialogBaseUnits BaseUnits() const { return baseUnits_; }
 
-    // Gives each control named in `names` that name for assistive technology.
-    void NameControls(std::span<const ControlNameRecord> names);
     // Sets the window icon, `icon` at its standard and its small size.
     void SetIcon(HICON icon);
 
@@ -52,6 +51,8 @@ private:
     DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent);
 
     void BuildControls(const DialogTemplate& dialogTemplate);
+    // Gives each control named in `names` that name for assistive technology.
+    void NameControls(std::span<const ControlNameRecord> names);
     void ConnectNotifications(const DialogControl& control);
     // The keys the dialog itself answers; true when `event` was one of them.
     bool HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl);

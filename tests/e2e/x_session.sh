@@ -5,7 +5,15 @@
 
 # Starts Xvfb on a display it picks itself, so that runs side by side never share one. It
 # does not reset when its last client leaves, so that a program can be started again.
+# With WINE_SESSION set, the programs are Windows ones: they run under Wine (run.sh) on the
+# X server and window manager of that session instead.
 start_x_server() {
+    if [ -n "${WINE_SESSION:-}" ]; then
+        source "$WINE_SESSION"
+        launcher=("$(dirname "${BASH_SOURCE[0]}")/../wine/run.sh" "$WINE_SESSION")
+        trap stop_x_session EXIT
+        return
+    fi
     local display_file
     display_file=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
@@ -25,12 +33,14 @@ stop_x_session() {
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
 }
 
+launcher=()
+
 # Starts COMMAND... in the background and waits for its window titled TITLE; sets `app`
 # (the process), `window`, and WIDTH and HEIGHT (the client area in pixels).
 start_program() {
     local title=$1
     shift
-    "$@" &
+    "${launcher[@]}" "$@" &
     app=$!
     window=""
     local pattern

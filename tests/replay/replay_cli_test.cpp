@@ -1,8 +1,13 @@
 // composer-replay through its command line: a script in, the printed lines and status out.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,6 +32,20 @@ std::string Slurp(const std::string& path)
     return text.str();
 }
 
+// Runs `command` in the system's command interpreter; returns its exit status.
+int Run(const std::string& command)
+{
+#ifdef _WIN32
+    // The interpreter takes away the first and the last quote of a line that holds more.
+    return std::system(("\"" + command + "\"").c_str());
+#else
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+// Runs composer-replay with `arguments` (quoted with double quotes, which both the POSIX shell
+// and Windows' command interpreter take) and `script` as its standard input.
 ReplayRun Replay(const std::string& arguments, const std::string& script)
 {
     // CTest runs tests side by side: each run has files of its own.
@@ -34,9 +53,8 @@ ReplayRun Replay(const std::string& arguments, const std::string& script)
                              + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
     std::ofstream(in) << script;
-    const std::string command = std::string(REPLAY_EXE) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    const std::string command = "\"" REPLAY_EXE "\" " + arguments + " <" + in + " >" + out + " 2>" + err;
+    return {Run(command), Slurp(out), Slurp(err)};
 }
 
 }  // namespace
@@ -107,7 +125,7 @@ TEST(ReplayTool, SamplesShowWhatTheirCommentsSay)
 // Bytes back into clicks: a worked example typed loosely, spaced at will (lower case: below).
 TEST(ReplayTool, DecodesBytesIntoTheClicksThatWriteThem)
 {
-    const ReplayRun decoded = Replay("decode twinwave 0 '81 14 1887' 04 '00\t87 14'", "");
+    const ReplayRun decoded = Replay("decode twinwave 0 \"81 14 1887\" 04 \"00\t87 14\"", "");
     EXPECT_EQ(decoded.status, 0) << decoded.err;
     EXPECT_EQ(decoded.out, "region 0\nclick 1020\nclick 1022\nlength 3\nclick 1063\nclick 1083\nclick 1020\nshow\n");
     EXPECT_TRUE(Replay("twinwave", decoded.out).out.ends_with(" total=20 length=3 output=8114188704008714\n"));
@@ -117,8 +135,8 @@ TEST(ReplayTool, DecodesBytesIntoTheClicksThatWriteThem)
 TEST(ReplayTool, DecodeNamesTheFirstBadByte)
 {
     const std::pair<std::string, const char*> cases[] = {{"rustle 0 44FF", "byte 1: no click writes FF here"},
-        {"twinwave 0 81ff", "byte 1: no click writes FF here"}, {"pulsar 12 '14 D'", "byte 1: a byte needs two hex"},
-        {"pulsar 12 '14 D 5'", "byte 1: a byte needs two hex"}, {"pulsar 12 14D50g", "byte 2: 'g' is no hex digit"},
+        {"twinwave 0 81ff", "byte 1: no click writes FF here"}, {"pulsar 12 \"14 D\"", "byte 1: a byte needs two hex"},
+        {"pulsar 12 \"14 D 5\"", "byte 1: a byte needs two hex"}, {"pulsar 12 14D50g", "byte 2: 'g' is no hex digit"},
         {"twinwave 1 811400", "byte 2: the end marker 00 is refused"}, {"twinwave 0 00", "byte 0: the end marker"},
         {"twinwave 0 81140018", "byte 3: note 18 needs a length byte"}, {"twinwave 0 81", "byte 1: the bytes end inside"},
         {"pulsar 0 " + std::string(1998, 'C'), "byte 998: more than 998 entries"}, {"rustle 5 00", "no region of rustle"},

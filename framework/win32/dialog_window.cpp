@@ -1,0 +1,170 @@
+#include "framework/win32/dialog_window.h"
+
+#include "framework/resources.h"
+#include "framework/win32/memory_template.h"
+#include "framework/win32/utf16.h"
+
+#include <algorithm>
+
+namespace detail {
+
+namespace {
+
+// What the framework adds to the system's controls, each as a subclass of the control.
+enum class Addition : DWORD_PTR {
+    SelectAll,         // an edit box: Ctrl+A selects its whole text
+    WheelWhenFocused,  // a region list turns with the wheel only while it has the focus:
+                       // its change would throw the composition away
+    WheelToList,       // the text field of a list hands the wheel to the list
+};
+
+LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                  DWORD_PTR addition)
+{
+    constexpr WPARAM kCtrlA = 1;
+    switch (static_cast<Addition>(addition)) {
+    case Addition::SelectAll:
+        if (message == WM_CHAR && wParam == kCtrlA) {
+            SendMessageW(control, EM_SETSEL, 0, -1);
+            return 0;
+        }
+        break;
+    case Addition::WheelWhenFocused:
+        if (message == WM_MOUSEWHEEL && GetFocus() != control && !IsChild(control, GetFocus()))
+            return 0;
+        break;
+    case Addition::WheelToList:
+        if (message == WM_MOUSEWHEEL)
+            return SendMessageW(GetParent(control), message, wParam, lParam);
+        break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void Add(HWND control, Addition addition)
+{
+    SetWindowSubclass(control, ControlProcedure, 0, static_cast<DWORD_PTR>(addition));
+}
+
+}  // namespace
+
+std::unique_ptr<DialogWindow> DialogWindow::FromTemplate(CDialog& owner, int templateId)
+{
+    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId);
+    if (dialogTemplate == nullptr)
+        return nullptr;
+    return std::unique_ptr<DialogWindow>(new DialogWindow(owner, templateId, *dialogTemplate));
+}
+
+DialogWindow::DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate)
+    : owner_(owner), templateId_(templateId), template_(dialogTemplate), memoryTemplate_(MemoryTemplate(dialogTemplate))
+{
+}
+
+DialogWindow::~DialogWindow()
+{
+    if (modeless_ && IsWindow(window_))
+        DestroyWindow(window_);
+}
+
+int DialogWindow::RunModal()
+{
+    return static_cast<int>(DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                                    reinterpret_cast<LPCDLGTEMPLATEW>(memoryTemplate_.data()),
+                                                    nullptr, Procedure, reinterpret_cast<LPARAM>(this)));
+}
+
+bool DialogWindow::CreateModeless()
+{
+    modeless_ = true;
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                      reinterpret_cast<LPCDLGTEMPLATEW>(memoryTemplate_.data()), nullptr, Procedure,
+                                      reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void DialogWindow::End(int result)
+{
+    if (modeless_)
+        DestroyWindow(window_);
+    else
+        EndDialog(window_, result);
+}
+
+DialogWindow* DialogWindow::Of(HWND window)
+{
+    return window != nullptr ? reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER)) : nullptr;
+}
+
+// The controls in template order, which is the order the dialog manager made them in and
+// the order of the window's children.
+BOOL DialogWindow::Initialise(HWND window)
+{
+    window_ = window;
+    HWND child = GetWindow(window, GW_CHILD);
+    for (const DialogItemTemplate& item : template_.items) {
+        const ControlKind kind = KindOf(item);
+        controls_.push_back({&item, kind, child});
+        if (kind == ControlKind::Edit || kind == ControlKind::MultiLineEdit)
+            Add(child, Addition::SelectAll);
+        // A read-only box draws no caret: its margins go to the text, so that three digits
+        // fit a number box 15 dialog units wide.
+        if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)
+            SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        if (kind == ControlKind::ComboBox) {
+            Add(child, Addition::WheelWhenFocused);
+            COMBOBOXINFO list{};
+            list.cbSize = sizeof(list);
+            if (GetComboBoxInfo(child, &list) && list.hwndItem != nullptr && list.hwndItem != child)
+                Add(list.hwndItem, Addition::WheelToList);
+        }
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    NameControls();
+    owner_.AttachWindow(window);
+    return owner_.OnInitDialog();
+}
+
+// A push button's caption is a single letter or none: the pointer resting on it shows
+// what it plays or does.
+void DialogWindow::NameControls()
+{
+    tooltips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
+        HWND control = GetDlgItem(window_, record.controlId);
+        const auto found = std::ranges::find(controls_, control, &DialogControl::window);
+        if (found == controls_.end() || found->kind != ControlKind::PushButton)
+            continue;
+        std::wstring name = ToUtf16(record.name);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = name.data();
+        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        return reinterpret_cast<DialogWindow*>(lParam)->Initialise(window);
+    }
+    DialogWindow* self = Of(window);
+    if (self == nullptr)
+        return FALSE;
+    if (message == WM_COMMAND)
+        return self->owner_.OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+    LRESULT result = 0;
+    if (!self->owner_.OnWndMsg(message, &result))
+        return FALSE;
+    switch (message) {
+    case WM_PAINT: return FALSE;  // what the handler left unpainted, the system paints
+    case WM_QUERYDRAGICON: return result;
+    default: SetWindowLongPtrW(window, DWLP_MSGRESULT, result); return TRUE;
+    }
+}
+
+}  // namespace detail

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "framework/detail/dialog_control.h"
+#include "framework/win32/windows_api.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace detail {
+
+// The window of a CDialog: made by the system's dialog manager from the template in
+// memory, which then also runs the dialog keyboard interface. It hands commands and the
+// messages of the owner's message map to its CDialog, binds the owner and runs its
+// OnInitDialog when the controls exist.
+class DialogWindow final {
+public:
+    // The window of `owner` from template `templateId`, not yet made; nullptr when there is
+    // no such template.
+    static std::unique_ptr<DialogWindow> FromTemplate(CDialog& owner, int templateId);
+    ~DialogWindow();
+    DialogWindow(const DialogWindow&) = delete;
+    DialogWindow& operator=(const DialogWindow&) = delete;
+
+    // Makes the window and runs it modally until it ends; returns its end code.
+    int RunModal();
+    // Makes the window and shows it without waiting; false when it cannot be made.
+    bool CreateModeless();
+    // Ends the window with `result`: a modal run returns it, a modeless window goes.
+    void End(int result);
+
+    // The window behind dialog `window`; nullptr before it is initialised.
+    static DialogWindow* Of(HWND window);
+    std::span<const DialogControl> Controls() const { return controls_; }
+
+private:
+    DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate);
+
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL Initialise(HWND window);
+    void NameControls();
+
+    CDialog& owner_;
+    int templateId_;
+    const DialogTemplate& template_;
+    std::vector<std::uint16_t> memoryTemplate_;
+    HWND window_ = nullptr;
+    bool modeless_ = false;
+    HWND tooltips_ = nullptr;
+    std::vector<DialogControl> controls_;
+};
+
+}  // namespace detail
