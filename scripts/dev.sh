@@ -5,6 +5,8 @@
 #                                                 static analysis, the plain build's tests, every
 #                                                 test again under the sanitizers, the fuzz targets
 #   scripts/dev.sh test-plain                     only the plain build's tests (quicker)
+#   scripts/dev.sh test-windows                   the Windows build (MinGW-w64) and its tests under
+#                                                 Wine
 #   scripts/dev.sh screenshots                    remake docs/*.png from the running programs
 #   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md)
 #   scripts/dev.sh package                        build the Debian package in build/package, with
@@ -38,6 +40,15 @@ build() {
     cmake --build --preset default
 }
 
+# The Windows programs, cross-built; the default build's composer_icons draws their icons.
+windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest icoutils wine wine64 openbox netpbm)
+build_windows() {
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target composer_icons
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -53,13 +64,21 @@ test-plain)
     build
     ctest --preset default
     ;;
+test-windows)
+    packages+=("${windows_packages[@]}")
+    install_missing
+    build_windows
+    ctest --preset windows
+    ;;
 test)
     # clang and its runtime build the fuzz targets; clang-tidy and cppcheck check the sources.
-    packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind)
+    packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind "${windows_packages[@]}")
     install_missing
     build
-    scripts/lint.sh build/default
+    build_windows
+    scripts/lint.sh build/default build/windows
     ctest --preset default
+    ctest --preset windows
     for preset in asan fuzz; do
         cmake --preset "$preset" >/dev/null
         cmake --build --preset "$preset"
@@ -97,7 +116,7 @@ package | package-test | package-test-fresh)
     esac
     ;;
 *)
-    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | screenshots | bench | package | package-test | package-test-fresh" >&2
+    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | test-windows | screenshots | bench | package | package-test | package-test-fresh" >&2
     exit 2
     ;;
 esac

@@ -5,9 +5,16 @@
 
 namespace detail {
 
+// The painting of a window from WM_PAINT's BeginPaint to its EndPaint.
 struct PaintContext {
+    explicit PaintContext(HWND painted) : window(painted), dc(BeginPaint(painted, &paint)) {}
+    ~PaintContext() { EndPaint(window, &paint); }
+    PaintContext(const PaintContext&) = delete;
+    PaintContext& operator=(const PaintContext&) = delete;
+
     HWND window;
-    PAINTSTRUCT paint;
+    PAINTSTRUCT paint{};
+    HDC dc;
 };
 
 }  // namespace detail
@@ -19,13 +26,9 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon)
     return hdc_ != nullptr ? ::DrawIcon(hdc_, x, y, icon) : FALSE;
 }
 
-CPaintDC::CPaintDC(CWnd* window) : paint_(std::make_unique<detail::PaintContext>())
+CPaintDC::CPaintDC(CWnd* window) : paint_(std::make_unique<detail::PaintContext>(window->GetSafeHwnd()))
 {
-    paint_->window = window->GetSafeHwnd();
-    hdc_ = BeginPaint(paint_->window, &paint_->paint);
+    hdc_ = paint_->dc;
 }
 
-CPaintDC::~CPaintDC()
-{
-    EndPaint(paint_->window, &paint_->paint);
-}
+CPaintDC::~CPaintDC() = default;

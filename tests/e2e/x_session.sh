@@ -10,7 +10,7 @@
 start_x_server() {
     if [ -n "${WINE_SESSION:-}" ]; then
         source "$WINE_SESSION"
-        launcher=("$(dirname "${BASH_SOURCE[0]}")/../wine/run.sh" "$WINE_SESSION")
+        launcher=("$(dirname "${BASH_SOURCE[0]}")/../windows/run.sh" "$WINE_SESSION")
         trap stop_x_session EXIT
         return
     fi
