@@ -124,7 +124,8 @@ std::variant<std::string, DecodeError> DecodeToScript(const Program& program, in
         if (click.position != radio)
             script += "length " + std::to_string(click.position) + "\n";
         radio = click.position;
-        script += "click " + std::to_string(click.controlId) + "\n";
+        script += "click " + std::to_string(click.controlId) + "  # " + ButtonName(program, click.controlId).value()
+                  + "\n";
     }
     return script + "show\n";
 }

@@ -12,11 +12,12 @@
 
 namespace {
 
+// The line's words up to a comment: a word starting with '#' and all after it.
 std::vector<std::string> Words(const std::string& line)
 {
     std::istringstream stream(line);
     std::vector<std::string> words;
-    for (std::string word; stream >> word;)
+    for (std::string word; stream >> word && word.front() != '#';)
         words.push_back(word);
     return words;
 }
@@ -74,7 +75,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, ComposerDr
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;
         const std::vector<std::string> words = Words(line);
-        if (words.empty() || words[0].front() == '#')
+        if (words.empty())
             continue;
         if (const std::optional<std::string> error = RunAction(words, out, driver)) {
             out.flush();

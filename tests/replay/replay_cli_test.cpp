@@ -41,10 +41,11 @@ ReplayRun Replay(const std::string& arguments, const std::string& script)
 
 }  // namespace
 
+// A comment fills a line, or ends one after its action.
 TEST(ReplayTool, PlaysAScriptWithCommentsAndBlankLines)
 {
-    const ReplayRun run = Replay("pulsar", "# the castle\nregion 12\n\nlength 1\nclick 1030\n  # indented comment\n"
-                                           "length 0\r\nclick 1030\nclick 1027\nshow\n");
+    const ReplayRun run = Replay("pulsar", "# the castle\nregion 12  # 7C16\n\nlength 1 #2\nclick 1030  # C 2\n"
+                                           "  # indented comment\nlength 0\r\nclick 1030\nclick 1027\nshow  # all\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
@@ -114,7 +115,8 @@ TEST(ReplayTool, DecodesBytesIntoTheClicksThatWriteThem)
 {
     const ReplayRun decoded = Replay("decode twinwave 0 '81 14 1887' 04 '00\t87 14'", "");
     EXPECT_EQ(decoded.status, 0) << decoded.err;
-    EXPECT_EQ(decoded.out, "region 0\nclick 1020\nclick 1022\nlength 3\nclick 1063\nclick 1083\nclick 1020\nshow\n");
+    EXPECT_EQ(decoded.out, "region 0\nclick 1020  # C 3\nclick 1022  # D 3\nlength 3\nclick 1063  # rest\n"
+                           "click 1083  # end marker\nclick 1020  # C 3\nshow\n");
     EXPECT_TRUE(Replay("twinwave", decoded.out).out.ends_with(" total=20 length=3 output=8114188704008714\n"));
 }
 
