@@ -2,6 +2,16 @@
 
 #include <algorithm>
 
+namespace {
+
+const Key* FindKey(const Program& program, int controlId)
+{
+    const auto key = std::ranges::find(program.keys, controlId, &Key::controlId);
+    return key != program.keys.end() ? &*key : nullptr;
+}
+
+}  // namespace
+
 std::optional<Edit> ButtonEdit(const Program& program, int controlId)
 {
     const ComposerControlIds& ids = program.ids;
@@ -11,10 +21,29 @@ std::optional<Edit> ButtonEdit(const Program& program, int controlId)
         return Edit{EditKind::Undo};
     if (controlId == ids.end)
         return Edit{EditKind::EndMarker};
-    const auto key = std::ranges::find(program.keys, controlId, &Key::controlId);
-    if (key == program.keys.end())
+    const Key* key = FindKey(program, controlId);
+    if (!key)
         return std::nullopt;
     if (key->value == kNoEvent)
         return Edit{};
     return Edit{EditKind::Event, key->value};
+}
+
+std::optional<std::string> ButtonName(const Program& program, int controlId)
+{
+    const ComposerControlIds& ids = program.ids;
+    if (controlId == ids.rest)
+        return "rest";
+    if (controlId == ids.back)
+        return "take back";
+    if (controlId == ids.end)
+        return "end marker";
+    const Key* key = FindKey(program, controlId);
+    if (!key)
+        return std::nullopt;
+    if (key->value == kNoEvent)
+        return "no note";
+    if (key->octave == 0)
+        return key->name;
+    return std::string(key->name) + " " + std::to_string(key->octave);
 }

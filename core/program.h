@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 // One composer program as constant data: its voice, its controls and its keys. Everything
@@ -36,6 +37,7 @@ struct Key {
     const char* caption;
     const char* name;    // what it plays: a note ("F♯", UTF-8) or a sound
     int value;           // event index or note byte; kNoEvent for a key captioned "x"
+    int octave = 0;      // a note's, on its keyboard (see core/keyboard.h); 0 for a sound
 };
 
 inline constexpr int kNoEvent = -1;
@@ -51,3 +53,8 @@ struct Program {
 // The edit behind push button `controlId`: EditKind::None for a key captioned "x";
 // nothing when `controlId` is no push button of the program.
 std::optional<Edit> ButtonEdit(const Program& program, int controlId);
+
+// What push button `controlId` is called where its caption does not say it: a key by its
+// note and octave ("F♯ 2", "no note" for a key captioned "x") or its sound, "rest", "take
+// back", "end marker"; nothing when `controlId` is no push button of the program.
+std::optional<std::string> ButtonName(const Program& program, int controlId);

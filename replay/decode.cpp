@@ -2,6 +2,7 @@
 
 #include "core/duration_groups.h"
 #include "core/output_text.h"
+#include "replay/excerpt.h"
 
 #include <algorithm>
 #include <cctype>
@@ -21,8 +22,7 @@ std::variant<std::string, DecodeError> Digits(std::string_view hex)
             continue;
         if (!std::isxdigit(u))
             return DecodeError{digits.size() / 2, std::isspace(u) ? "a byte needs two hex digits"
-                                                  : std::isgraph(u) ? "'" + std::string(1, c) + "' is no hex digit"
-                                                                    : "a character that is no hex digit"};
+                                                                  : "'" + Excerpt({&c, 1}) + "' is no hex digit"};
         digits += static_cast<char>(std::toupper(u));
     }
     if (digits.size() % 2 != 0)
@@ -124,7 +124,8 @@ std::variant<std::string, DecodeError> DecodeToScript(const Program& program, in
         if (click.position != radio)
             script += "length " + std::to_string(click.position) + "\n";
         radio = click.position;
-        script += "click " + std::to_string(click.controlId) + "\n";
+        script += "click " + std::to_string(click.controlId) + "  # " + ButtonName(program, click.controlId).value()
+                  + "\n";
     }
     return script + "show\n";
 }

@@ -15,8 +15,9 @@ struct DecodeError {
 
 // The shortest action script that makes `program` write `hex` in region `region` (an entry
 // of its catalogue): "region", then per entry a "click" with a "length" before it only where
-// the radio position must change, then "show". Bytes are two hex digits each, in either
-// case, optionally separated by whitespace.
+// the radio position must change, then "show". Each click ends in a comment with the
+// button's name ("click 1030  # C 2"). Bytes are two hex digits each, in either case,
+// optionally separated by whitespace.
 //
 // The clicks are found by trying the program's own editing on each entry: first at the radio
 // position already checked, then at the other positions from 0 up; at each, "休", the keys

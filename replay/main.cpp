@@ -2,6 +2,7 @@
 // on standard input; or turns a region's bytes back into such a script.
 #include "replay/decode.h"
 #include "replay/dialog_model.h"
+#include "replay/excerpt.h"
 #include "replay/programs.h"
 #include "replay/script.h"
 
@@ -31,7 +32,7 @@ int Decode(std::span<const std::string_view> args)
     const std::optional<int> region = ParseNumber(args[2]);
     const RegionCatalogue catalogue = program->channel.Catalogue();
     if (!region || !IsRegionIndex(catalogue, *region)) {
-        std::cerr << "composer-replay: decode: '" << args[2] << "' is no region of " << program->name << " (0 to "
+        std::cerr << "composer-replay: decode: '" << Excerpt(args[2]) << "' is no region of " << program->name << " (0 to "
                   << catalogue.size() - 1 << ")\n";
         return kScriptBadInput;
     }

@@ -1,5 +1,7 @@
 #include "replay/script.h"
 
+#include "replay/excerpt.h"
+
 #include <charconv>
 #include <istream>
 #include <optional>
@@ -10,11 +12,12 @@
 
 namespace {
 
+// The line's words up to a comment: a word starting with '#' and all after it.
 std::vector<std::string> Words(const std::string& line)
 {
     std::istringstream stream(line);
     std::vector<std::string> words;
-    for (std::string word; stream >> word;)
+    for (std::string word; stream >> word && word.front() != '#';)
         words.push_back(word);
     return words;
 }
@@ -32,23 +35,24 @@ std::optional<std::string> RunAction(const std::vector<std::string>& words, std:
         return std::nullopt;
     }
     if (!takesNumber)
-        return "unknown action '" + action + "' (expected region, length, click or show)";
+        return "unknown action '" + Excerpt(action) + "' (expected region, length, click or show)";
     if (words.size() != 2)
         return "'" + action + "' takes exactly one number";
     const std::optional<int> number = ParseNumber(words[1]);
     if (!number)
-        return "'" + words[1] + "' is not a number";
+        return "'" + Excerpt(words[1]) + "' is not a number";
 
     if (action == "region") {
         if (*number < 0 || *number >= driver.RegionCount())
-            return "region " + words[1] + " is out of range (0 to " + std::to_string(driver.RegionCount() - 1) + ")";
+            return "region " + Excerpt(words[1]) + " is out of range (0 to " + std::to_string(driver.RegionCount() - 1)
+                   + ")";
         driver.PickRegion(*number);
     } else if (action == "length") {
         if (*number < 0 || *number > 7)
-            return "length " + words[1] + " is out of range (0 to 7)";
+            return "length " + Excerpt(words[1]) + " is out of range (0 to 7)";
         driver.CheckLength(*number);
     } else if (!driver.Click(*number)) {
-        return "there is no push button with id " + words[1];
+        return "there is no push button with id " + Excerpt(words[1]);
     }
     return std::nullopt;
 }
@@ -71,7 +75,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, ComposerDr
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;
         const std::vector<std::string> words = Words(line);
-        if (words.empty() || words[0].front() == '#')
+        if (words.empty())
             continue;
         if (const std::optional<std::string> error = RunAction(words, out, driver)) {
             out.flush();

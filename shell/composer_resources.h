@@ -22,8 +22,8 @@ public:
           dialogInits_{{{IDD_COMPOSER, regionListInit_}}},
           iconImages_{{{icon32}, {icon16}}},
           icons_{{{IDI_COMPOSER, iconImages_}}},
-          controlNames_(ComposerControlNames(program)),
-          controlNameResources_{{{IDD_COMPOSER, controlNames_}}},
+          controlNames_(program),
+          controlNameResources_{{{IDD_COMPOSER, controlNames_.Records()}}},
           table_{dialogs_, dialogInits_, icons_, controlNameResources_}
     {
     }
@@ -45,7 +45,7 @@ private:
     std::array<DialogInitResource, 1> dialogInits_;
     std::array<IconImage, 2> iconImages_;
     std::array<IconResource, 1> icons_;
-    std::vector<ControlNameRecord> controlNames_;
+    ComposerControlNames controlNames_;
     std::array<ControlNamesResource, 1> controlNameResources_;
     ResourceTable table_;
 };

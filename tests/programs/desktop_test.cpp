@@ -14,11 +14,13 @@
 #include <QToolTip>
 
 #include <cmath>
+#include <set>
 
 namespace {
 
-// Every control has a name that says more than a caption like "Radio1" or "x"; a push
-// button shows it as its tooltip when the pointer rests on it.
+// Every control has a name of its own that says more than a caption like "Radio1" or "x"
+// (only the keys that play nothing share theirs); a push button shows it as its tooltip
+// when the pointer rests on it.
 TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDoAndButtonsSayItOnHover)
 {
     const auto name = [](QWidget* control) {
@@ -36,8 +38,11 @@ TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDoAndButtonsSayItOnHover)
                 << "button " << id << " shows the tooltip '" << QToolTip::text().toStdString() << "'";
         }
     }
-    for (QWidget* control : dialog->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    std::set<std::string> names;
+    for (QWidget* control : dialog->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         EXPECT_TRUE(!name(control).empty() && name(control) != "Radio1" && name(control) != "x") << name(control);
+        EXPECT_TRUE(names.insert(name(control)).second || name(control) == "no note") << name(control) << " twice";
+    }
 }
 
 // Of the numbers 0..largest that fit a right-aligned box `width` logical pixels wide

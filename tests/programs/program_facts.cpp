@@ -29,8 +29,9 @@ const std::map<std::string_view, ProgramFacts> kFacts = {
       .otherRegion = 12, .otherLabel = "7C16-7C46：城",
       .otherShow = "region=12 count=0 budget=49 durations=2,5,10,20,30,40,60,80 total=0 length=0 output=",
       .names = {{1000, "song region"}, {1002, "byte budget"}, {1010, "duration of length 8"}, {1016, "length 4"},
-                {1012, "duration total"}, {1022, "E"}, {1024, "F♯"}, {1027, "no note"}, {1054, "D"},
-                {1055, "rest"}, {1056, "take back"}, {1057, "end marker"}, {1058, "output bytes"}},
+                {1012, "duration total"}, {1022, "E 1"}, {1024, "F♯ 1"}, {1027, "no note"}, {1029, "B 1"},
+                {1030, "C 2"}, {1054, "D 4"}, {1055, "rest"}, {1056, "take back"}, {1057, "end marker"},
+                {1058, "output bytes"}},
       .largestNumbers = {{{1001, 998}, {1002, 49}, {1010, 80}, {1012, 998 * 80}}}}},
     {"twinwave",
      {.title = "Orvo (Square Wave 2 & Triangle Wave)", .width = 333, .height = 109, .controlCount = 85,
@@ -43,8 +44,8 @@ const std::map<std::string_view, ProgramFacts> kFacts = {
       .otherRegion = 32, .otherLabel = "7D62-7DC9：SQ2：海",
       .otherShow = "region=32 count=0 budget=104 durations=4,8,12,16,24,32,48,64 total=0 length=0 output=",
       .names = {{1000, "song region"}, {1001, "byte count"}, {1064, "duration of length 1"}, {1075, "length 4"},
-                {1080, "duration total"}, {1003, "G"}, {1004, "no note"}, {1042, "A♯"}, {1063, "rest"},
-                {1081, "take back"}, {1083, "end marker"}, {1082, "output bytes"}},
+                {1080, "duration total"}, {1003, "G 1"}, {1004, "no note"}, {1042, "A♯ 4"}, {1062, "G 6"},
+                {1063, "rest"}, {1081, "take back"}, {1083, "end marker"}, {1082, "output bytes"}},
       // Each of the 998 events changes the length: two bytes each.
       .largestNumbers = {{{1001, 2 * 998}, {1002, 104}, {1071, 80}, {1080, 998 * 80}}}}},
 };

@@ -59,10 +59,11 @@ ReplayRun Replay(const std::string& arguments, const std::string& script)
 
 }  // namespace
 
+// A comment fills a line, or ends one after its action.
 TEST(ReplayTool, PlaysAScriptWithCommentsAndBlankLines)
 {
-    const ReplayRun run = Replay("pulsar", "# the castle\nregion 12\n\nlength 1\nclick 1030\n  # indented comment\n"
-                                           "length 0\r\nclick 1030\nclick 1027\nshow\n");
+    const ReplayRun run = Replay("pulsar", "# the castle\nregion 12  # 7C16\n\nlength 1 #2\nclick 1030  # C 2\n"
+                                           "  # indented comment\nlength 0\r\nclick 1030\nclick 1027\nshow  # all\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
@@ -70,30 +71,35 @@ TEST(ReplayTool, PlaysAScriptWithCommentsAndBlankLines)
 }
 
 // A bad line stops the run after what the lines before it printed; a missing or unknown
-// program name stops it before anything, with the usage. Either way: status 2.
+// program name stops it before anything, with the usage. Either way: status 2, and a
+// refused word is quoted short and with its control bytes escaped.
 TEST(ReplayTool, ABadLineOrProgramNameStopsSayingWhy)
 {
     // An unknown action, regions and lengths out of range, a number box, the output box, an
-    // id no control has, a missing or bad number, a word too many; then the program names.
+    // id no control has, a missing or bad number, a word too many, a huge word, a terminal's
+    // escape sequence; then the program names.
+    const std::string huge(5'000'000, '0');
     const struct {
         const char* arguments;
-        const char* badLine;
-        const char* error;
+        std::string badLine;
+        std::string error;
     } cases[] = {{"rustle", "jump 3", "line 4"}, {"rustle", "region 5", "line 4"}, {"pulsar", "region -1", "line 4"},
                  {"rustle", "length 8", "line 4"}, {"twinwave", "click 1001", "line 4"},
                  {"rustle", "click 1026", "line 4"}, {"pulsar", "click 1021", "line 4"}, {"rustle", "click", "line 4"},
                  {"rustle", "click 10x", "line 4"}, {"rustle", "show now", "line 4"},
-                 {"rustle", "region 99999999999", "line 4"}, {"", "show", "usage"}, {"noise", "show", "usage"},
-                 {"rustle pulsar", "show", "usage"}};
+                 {"rustle", "region 99999999999", "line 4"}, {"rustle", "click " + huge, "id 00000000000000000000...\n"},
+                 {"rustle", "jump\x1b]0;title\x07", "unknown action 'jump\\x1B]0;title\\x07'"}, {"", "show", "usage"},
+                 {"noise", "show", "usage"}, {"rustle pulsar", "show", "usage"}};
     for (const auto& c : cases) {
-        const ReplayRun run = Replay(c.arguments, std::string("length 2\nshow\n\n") + c.badLine + "\nshow\n");
-        const std::string context = std::string(c.arguments) + ": " + c.badLine + ": " + run.err;
-        const bool usage = std::string(c.error) == "usage";
+        const ReplayRun run = Replay(c.arguments, "length 2\nshow\n\n" + c.badLine + "\nshow\n");
+        const std::string context = std::string(c.arguments) + ": " + c.badLine.substr(0, 40) + ": " + run.err;
+        const bool usage = c.error == "usage";
         EXPECT_EQ(run.status, 2) << context;
         EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), usage ? 0 : 1) << context;
         EXPECT_EQ(run.out.find("length=2") != std::string::npos, !usage) << context;
         EXPECT_NE(run.err.find(c.error), std::string::npos) << context;
         EXPECT_TRUE(usage || std::count(run.err.begin(), run.err.end(), '\n') == 1) << "one line: " << context;
+        EXPECT_LT(run.err.size(), 1000U) << context;
     }
 }
 
@@ -127,7 +133,8 @@ TEST(ReplayTool, DecodesBytesIntoTheClicksThatWriteThem)
 {
     const ReplayRun decoded = Replay("decode twinwave 0 \"81 14 1887\" 04 \"00\t87 14\"", "");
     EXPECT_EQ(decoded.status, 0) << decoded.err;
-    EXPECT_EQ(decoded.out, "region 0\nclick 1020\nclick 1022\nlength 3\nclick 1063\nclick 1083\nclick 1020\nshow\n");
+    EXPECT_EQ(decoded.out, "region 0\nclick 1020  # C 3\nclick 1022  # D 3\nlength 3\nclick 1063  # rest\n"
+                           "click 1083  # end marker\nclick 1020  # C 3\nshow\n");
     EXPECT_TRUE(Replay("twinwave", decoded.out).out.ends_with(" total=20 length=3 output=8114188704008714\n"));
 }
 
@@ -140,6 +147,8 @@ TEST(ReplayTool, DecodeNamesTheFirstBadByte)
         {"twinwave 1 811400", "byte 2: the end marker 00 is refused"}, {"twinwave 0 00", "byte 0: the end marker"},
         {"twinwave 0 81140018", "byte 3: note 18 needs a length byte"}, {"twinwave 0 81", "byte 1: the bytes end inside"},
         {"pulsar 0 " + std::string(1998, 'C'), "byte 998: more than 998 entries"}, {"rustle 5 00", "no region of rustle"},
+        {"pulsar 12 '14\x1b[2J'", "byte 1: '\\x1B' is no hex digit"},
+        {"rustle " + std::string(100'000, '7') + " 00", "'77777777777777777777...' is no region"},
         {"noise 0 00", "usage"}, {"rustle 0", "usage"}};
     for (const auto& [arguments, error] : cases) {
         const ReplayRun run = Replay("decode " + arguments, "");
@@ -147,5 +156,6 @@ TEST(ReplayTool, DecodeNamesTheFirstBadByte)
         EXPECT_EQ(run.out, "") << arguments;
         EXPECT_NE(run.err.find(error), std::string::npos) << arguments << ": " << run.err;
         EXPECT_TRUE(std::string(error) == "usage" || std::ranges::count(run.err, '\n') == 1) << run.err;
+        EXPECT_LT(run.err.size(), 1000U) << error;
     }
 }
