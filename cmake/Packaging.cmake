@@ -3,19 +3,27 @@
 # directory (scripts/dev.sh package).
 # The newest entry of desktop/debian/changelog gives the package's revision, its maintainer
 # and the release date that the manual pages and the metadata carry (ORVO_RELEASE_DATE).
+if(WIN32)
+  return()
+endif()
 set(ORVO_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/desktop/debian)
 file(READ ${ORVO_DEBIAN_DIR}/changelog changelog)
-if(NOT changelog MATCHES "^orvo-composers \\(([^)]+)-([^)-]+)\\)[^\n]*\n.*\n -- ([^\n]*>)  ([^\n]+)")
+if(NOT changelog MATCHES "^orvo-composers \\(([^)]+)-([^)-]+)\\)")
   message(FATAL_ERROR "desktop/debian/changelog: no entry of the form 'orvo-composers (VERSION-REVISION)'")
 endif()
 if(NOT CMAKE_MATCH_1 VERSION_EQUAL PROJECT_VERSION)
   message(FATAL_ERROR "desktop/debian/changelog's newest entry is for ${CMAKE_MATCH_1}, the project is ${PROJECT_VERSION}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
-set(CPACK_PACKAGE_CONTACT "${CMAKE_MATCH_3}")
-string(REGEX REPLACE " <.*" "" ORVO_MAINTAINERS "${CMAKE_MATCH_3}")
+# The newest entry's trailer: " -- NAME <ADDRESS>  DATE".
+string(FIND "${changelog}" "\n -- " trailer)
+string(SUBSTRING "${changelog}" ${trailer} -1 trailer)
+string(REGEX MATCH "^\n -- (([^<\n]*) <[^>\n]*>)  ([^\n]+)" _ "${trailer}")
+set(CPACK_PACKAGE_CONTACT "${CMAKE_MATCH_1}")
+set(ORVO_MAINTAINERS "${CMAKE_MATCH_2}")
+set(release_date "${CMAKE_MATCH_3}")
 # As dpkg-buildpackage does, the newest entry's date stands for the build's (SOURCE_DATE_EPOCH).
-execute_process(COMMAND date -u -d "${CMAKE_MATCH_4}" "+%s;%F" OUTPUT_VARIABLE release OUTPUT_STRIP_TRAILING_WHITESPACE
+execute_process(COMMAND date -u -d "${release_date}" "+%s;%F" OUTPUT_VARIABLE release OUTPUT_STRIP_TRAILING_WHITESPACE
   COMMAND_ERROR_IS_FATAL ANY)
 list(GET release 0 ORVO_RELEASE_EPOCH)
 list(GET release 1 ORVO_RELEASE_DATE)
