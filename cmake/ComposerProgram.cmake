@@ -9,9 +9,9 @@ set(ORVO_ICON_SIZES 16 32 48 64 128)
 # dialog template and resources (resources.cpp), linked in whole as a resource section
 # would be; the executable adds the application object (composer_app.cpp). Tests link
 # <name>_dialog and open the dialog themselves.
-# The program's icon resource is also written out at build time (by composer_icons), as PNG images for the
-# desktop's icon theme and as an .ico for the Windows resource script; installing puts the
-# program, those images and its desktop entry (<name>.desktop in its folder) in place.
+# The program's icon resource is also written out at build time (by composer_icons, desktop/),
+# as PNG images for the desktop's icon theme and as an .ico for the Windows resource script;
+# installing puts the program and those images in place (desktop/ installs the rest).
 function(orvo_add_composer_program name)
   add_library(${name}_dialog OBJECT ${name}/resources.cpp)
   target_link_libraries(${name}_dialog PUBLIC orvo_programs orvo_shell PRIVATE orvo_warnings)
@@ -41,6 +41,5 @@ function(orvo_add_composer_program name)
       install(FILES ${icons}/hicolor/${size}x${size}/apps/${name}.png
               DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
-    install(FILES ${name}/${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   endif()
 endfunction()

@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tidy_dirs="bench|core|framework|fuzz|pulsar|replay|rustle|shell|twinwave|tests/support"
+tidy_dirs="bench|core|desktop|framework|fuzz|pulsar|replay|rustle|shell|twinwave|tests/support"
 if [ "${1:-}" = "--all" ]; then
     tidy_dirs="$tidy_dirs|tests"
     shift
@@ -18,7 +18,7 @@ build=${1:-build/default}
 [ -f "$build/compile_commands.json" ] || { echo "lint: no $build/compile_commands.json; configure that build first" >&2; exit 2; }
 
 # Findings in our own headers count; the system's and the build tree's do not.
-own_headers="^$PWD/(bench|core|framework|fuzz|pulsar|replay|rustle|shell|tests|twinwave)/"
+own_headers="^$PWD/(bench|core|desktop|framework|fuzz|pulsar|replay|rustle|shell|tests|twinwave)/"
 jobs=$(nproc)
 
 echo "== clang-tidy"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root as a package would (prefix /usr) and checks what
 # a desktop needs: each program, its icon in every theme size as a PNG of that size (and
-# the .ico the build makes for Windows), and a desktop entry that names them; that no
+# the .ico the build makes for Windows), a desktop entry that names them, AppStream metadata
+# that names the entry, and a manual page (composer-replay's too); that no
 # program carries a name of an environment variable of ours (they read none); then starts
 # each installed program under a real X server, which must show its dialog with the entry's
 # name as its title and end with status 0 on Escape.
@@ -51,10 +52,16 @@ for program in rustle pulsar twinwave; do
     if [ -n "$validate" ]; then
         "$validate" "$entry" || fail "$entry is not a valid desktop entry"
     fi
+    [ -f "$root/usr/share/man/man1/$program.1.gz" ] || fail "no manual page for $program"
+    metainfo=$root/usr/share/metainfo/org.example.orvo.$program.metainfo.xml
+    grep -q "<launchable type=\"desktop-id\">$program.desktop</launchable>" "$metainfo" ||
+        fail "no AppStream metadata launching $program.desktop"
     names=$(strings "$root/usr/bin/$program" | grep -o 'ORVO_[A-Z_]*' | sort -u | paste -sd' ') || true
     [ -z "$names" ] || fail "$program carries $names"
     start_program "$(entry_value "$entry" Name)" "$root/usr/bin/$program" 2>/dev/null ||
         fail "installed $program showed no window titled $(entry_value "$entry" Name)"
     end_with_escape || fail "installed $program ended with status $? after Escape"
-    echo "$program: program, 5 icons, .ico and desktop entry in place; no ORVO_ name; shown, ended by Escape"
+    echo "$program: program, 5 icons, .ico, desktop entry, metadata and manual page in place; no ORVO_ name; shown, ended by Escape"
 done
+[ -x "$root/usr/bin/composer-replay" ] && [ -f "$root/usr/share/man/man1/composer-replay.1.gz" ] ||
+    fail "no composer-replay or no manual page for it"
