@@ -8,7 +8,7 @@ if(WIN32)
   # The icons come from the build tool of a build of this project for the machine that
   # builds (composer_icons; scripts/dev.sh builds it first); icotool (icoutils) makes the .ico.
   set(ORVO_HOST_TOOLS "" CACHE PATH "A build of this project for this machine, whose composer_icons makes the icons")
-  find_program(ORVO_COMPOSER_ICONS composer_icons PATHS ${ORVO_HOST_TOOLS} NO_DEFAULT_PATH REQUIRED)
+  find_program(ORVO_COMPOSER_ICONS composer_icons PATHS ${ORVO_HOST_TOOLS}/desktop NO_DEFAULT_PATH REQUIRED)
   find_program(ICOTOOL_EXECUTABLE icotool REQUIRED)
 endif()
 
@@ -17,9 +17,9 @@ endif()
 # dialog template and resources (resources.cpp), linked in whole as a resource section
 # would be; the executable adds the application object (composer_app.cpp). Tests link
 # <name>_dialog and open the dialog themselves.
-# The program's icon resource is also written out at build time (by composer_icons), as PNG
-# images for the desktop's icon theme, and on Windows as the executable's icon; installing
-# puts the program, those images and its desktop entry (<name>.desktop in its folder) in place.
+# The program's icon resource is also written out at build time (by composer_icons, desktop/),
+# as PNG images for the desktop's icon theme, and on Windows as the executable's icon;
+# installing puts the program and those images in place (desktop/ installs the rest).
 function(orvo_add_composer_program name)
   add_library(${name}_dialog OBJECT ${name}/resources.cpp)
   target_link_libraries(${name}_dialog PUBLIC orvo_programs orvo_shell PRIVATE orvo_warnings)
@@ -62,6 +62,5 @@ function(orvo_add_composer_program name)
       install(FILES ${icons}/hicolor/${size}x${size}/apps/${name}.png
               DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
-    install(FILES ${name}/${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   endif()
 endfunction()

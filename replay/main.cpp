@@ -8,18 +8,52 @@
 
 #include <iostream>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace {
 
+constexpr std::string_view kUsage = R"(Usage: composer-replay PROGRAM <SCRIPT
+  or:  composer-replay decode PROGRAM REGION HEX...
+  or:  composer-replay --help | --version
+)";
+
+// help2man makes the manual page from the usage and this; its first line is the NAME line.
+constexpr std::string_view kHelp = R"(Play action scripts on the Orvo composers without a window.
+
+PROGRAM is rustle, pulsar or twinwave. The first form carries out the actions
+of SCRIPT, one a line, on that program's composer as its dialog would, and
+prints what each "show" finds. A word starting with # starts a comment that
+runs to the end of its line; blank lines and comment lines are skipped. The
+second form goes the other way: it prints the shortest script that writes the
+bytes HEX in region REGION, each click with the button's name as a comment.
+
+Actions:
+  region N   pick item N of the region list
+  length R   check radio position R (0 to 7); nothing else changes
+  click ID   click the push button with control id ID
+  show       print region=I count=C budget=B durations=D0,..,D7 total=T
+             length=R output=HEX
+
+Decoding:
+  HEX is bytes of two hex digits each, in either case, with or without spaces
+  between them. Where clicks could differ, the radio position already checked
+  is kept, else the lowest that writes the byte is taken, and the rest is
+  tried before the keys (left to right) and the end button.
+
+Exit status:
+  0  the script ran to its end, or the bytes were decoded
+  2  a bad line (named by its number), bytes that no clicks in the region
+     write (named by the offset of the first, from 0), or a bad command line
+
+Examples:
+  $ composer-replay decode pulsar 12 "14 D5 05" >tune.txt
+  $ composer-replay pulsar <tune.txt
+)";
+
 int Usage()
 {
-    std::cerr << "usage: composer-replay rustle|pulsar|twinwave < script\n"
-              << "       composer-replay decode rustle|pulsar|twinwave REGION HEX\n"
-              << "  actions, one a line: region N | length R | click ID | show\n"
-              << "  decode prints the script that writes the bytes HEX in region REGION. Where clicks\n"
-              << "  could differ, it keeps the radio position checked, else takes the lowest that\n"
-              << "  writes the byte, and tries the rest, then the keys left to right, then the end.\n";
+    std::cerr << kUsage << "Try 'composer-replay --help' for more.\n";
     return kScriptBadInput;
 }
 
@@ -54,6 +88,14 @@ int Decode(std::span<const std::string_view> args)
 int main(int argc, char** argv)
 {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == "--help") {
+        std::cout << kUsage << kHelp;
+        return kScriptOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "composer-replay " ORVO_VERSION "\n";
+        return kScriptOk;
+    }
     if (args.size() >= 4 && args[0] == "decode")
         return Decode(args);
     const Program* program = args.size() == 1 ? FindProgram(args[0]) : nullptr;

@@ -11,16 +11,17 @@
 #   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md)
 #   scripts/dev.sh package                        build the Debian package in build/package, with
 #                                                 Debian's compiler flags (dpkg-buildflags)
-#   scripts/dev.sh package-test                   build it, install it here (root), check the
-#                                                 programs' hardening, start each program under
-#                                                 Xvfb, remove it again
+#   scripts/dev.sh package-test                   build it, check it with lintian, install it here
+#                                                 (root), check the programs' hardening, metadata
+#                                                 and manual pages, start each program under Xvfb
+#                                                 and on Wayland (weston), remove it again
 #   scripts/dev.sh package-test-fresh             build it, install it into a fresh Debian 12 root
 #                                                 made with debootstrap (root), start each program
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libqt6test6 fonts-ipafont-gothic xvfb x11-utils
-    xdotool xclip desktop-file-utils)
+    xdotool xclip desktop-file-utils help2man groff-base man-db)
 
 install_missing() {
     local missing=()
@@ -99,8 +100,9 @@ bench)
     ;;
 package | package-test | package-test-fresh)
     # dpkg-dev: dpkg-buildflags, and dpkg-shlibdeps for the package's dependencies;
-    # devscripts: hardening-check.
-    packages+=(dpkg-dev devscripts)
+    # devscripts: hardening-check; lintian and appstream check the package; weston,
+    # qt6-wayland and imagemagick run and see the programs on Wayland.
+    packages+=(dpkg-dev devscripts lintian appstream weston qt6-wayland imagemagick)
     install_missing
     # Built as Debian builds its packages: the hardening flags of dpkg-buildflags (stack
     # protector, _FORTIFY_SOURCE, RELRO, immediate binding). CMake reads no CPPFLAGS, so
@@ -109,6 +111,7 @@ package | package-test | package-test-fresh)
     cmake --preset package -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
         -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
     cmake --build --preset package
+    rm -f build/package/orvo-composers_*.deb
     (cd build/package && cpack -G DEB)
     case $1 in
     package-test) scripts/package_test.sh build/package/orvo-composers_*.deb ;;

@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tidy_dirs="bench|core|framework|fuzz|pulsar|replay|rustle|shell|twinwave|tests/support"
+tidy_dirs="bench|core|desktop|framework|fuzz|pulsar|replay|rustle|shell|twinwave|tests/support"
 if [ "${1:-}" = "--all" ]; then
     tidy_dirs="$tidy_dirs|tests"
     shift
@@ -23,7 +23,7 @@ for dir in "$build" $windows_build; do
 done
 
 # Findings in our own headers count; the system's and the build tree's do not.
-own_headers="^$PWD/(bench|core|framework|fuzz|pulsar|replay|rustle|shell|tests|twinwave)/"
+own_headers="^$PWD/(bench|core|desktop|framework|fuzz|pulsar|replay|rustle|shell|tests|twinwave)/"
 jobs=$(nproc)
 
 # tidy BUILD_DIR FILES_REGEX [CLANG_TIDY_ARGUMENT...]

@@ -71,8 +71,8 @@ TEST(ReplayTool, PlaysAScriptWithCommentsAndBlankLines)
 }
 
 // A bad line stops the run after what the lines before it printed; a missing or unknown
-// program name stops it before anything, with the usage. Either way: status 2, and a
-// refused word is quoted short and with its control bytes escaped.
+// program name or option stops it before anything, with the usage. Either way: status 2,
+// and a refused word is quoted short and with its control bytes escaped.
 TEST(ReplayTool, ABadLineOrProgramNameStopsSayingWhy)
 {
     // An unknown action, regions and lengths out of range, a number box, the output box, an
@@ -88,12 +88,13 @@ TEST(ReplayTool, ABadLineOrProgramNameStopsSayingWhy)
                  {"rustle", "click 1026", "line 4"}, {"pulsar", "click 1021", "line 4"}, {"rustle", "click", "line 4"},
                  {"rustle", "click 10x", "line 4"}, {"rustle", "show now", "line 4"},
                  {"rustle", "region 99999999999", "line 4"}, {"rustle", "click " + huge, "id 00000000000000000000...\n"},
-                 {"rustle", "jump\x1b]0;title\x07", "unknown action 'jump\\x1B]0;title\\x07'"}, {"", "show", "usage"},
-                 {"noise", "show", "usage"}, {"rustle pulsar", "show", "usage"}};
+                 {"rustle", "jump\x1b]0;title\x07", "unknown action 'jump\\x1B]0;title\\x07'"}, {"", "show", "Usage:"},
+                 {"noise", "show", "Usage:"}, {"rustle pulsar", "show", "Usage:"}, {"--help rustle", "show", "Usage:"},
+                 {"--version --help", "show", "Usage:"}, {"-h", "show", "Usage:"}};
     for (const auto& c : cases) {
         const ReplayRun run = Replay(c.arguments, "length 2\nshow\n\n" + c.badLine + "\nshow\n");
         const std::string context = std::string(c.arguments) + ": " + c.badLine.substr(0, 40) + ": " + run.err;
-        const bool usage = c.error == "usage";
+        const bool usage = c.error == "Usage:";
         EXPECT_EQ(run.status, 2) << context;
         EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), usage ? 0 : 1) << context;
         EXPECT_EQ(run.out.find("length=2") != std::string::npos, !usage) << context;
@@ -101,6 +102,17 @@ TEST(ReplayTool, ABadLineOrProgramNameStopsSayingWhy)
         EXPECT_TRUE(usage || std::count(run.err.begin(), run.err.end(), '\n') == 1) << "one line: " << context;
         EXPECT_LT(run.err.size(), 1000U) << context;
     }
+}
+
+// Asked for, the usage and the version go to standard output, and all is well.
+TEST(ReplayTool, HelpAndVersionAreAnswersNotErrors)
+{
+    const ReplayRun help = Replay("--help", "show\n");
+    const ReplayRun version = Replay("--version", "show\n");
+    EXPECT_EQ(help.status + version.status, 0);
+    EXPECT_EQ(help.err + version.err, "");
+    EXPECT_TRUE(help.out.starts_with("Usage: composer-replay PROGRAM <SCRIPT\n")) << help.out;
+    EXPECT_EQ(version.out, "composer-replay " ORVO_VERSION "\n");
 }
 
 // The samples are the composers' worked examples: each "show" line ends as the comment
@@ -147,15 +159,16 @@ TEST(ReplayTool, DecodeNamesTheFirstBadByte)
         {"twinwave 1 811400", "byte 2: the end marker 00 is refused"}, {"twinwave 0 00", "byte 0: the end marker"},
         {"twinwave 0 81140018", "byte 3: note 18 needs a length byte"}, {"twinwave 0 81", "byte 1: the bytes end inside"},
         {"pulsar 0 " + std::string(1998, 'C'), "byte 998: more than 998 entries"}, {"rustle 5 00", "no region of rustle"},
-        {"pulsar 12 '14\x1b[2J'", "byte 1: '\\x1B' is no hex digit"},
-        {"rustle " + std::string(100'000, '7') + " 00", "'77777777777777777777...' is no region"},
-        {"noise 0 00", "usage"}, {"rustle 0", "usage"}};
+        {"pulsar 12 \"14\x1b[2J\"", "byte 1: '\\x1B' is no hex digit"},
+        // As long a word as every platform's command line takes (Windows' takes 8191 characters).
+        {"rustle " + std::string(5'000, '7') + " 00", "'77777777777777777777...' is no region"},
+        {"noise 0 00", "Usage:"}, {"rustle 0", "Usage:"}};
     for (const auto& [arguments, error] : cases) {
         const ReplayRun run = Replay("decode " + arguments, "");
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
         EXPECT_NE(run.err.find(error), std::string::npos) << arguments << ": " << run.err;
-        EXPECT_TRUE(std::string(error) == "usage" || std::ranges::count(run.err, '\n') == 1) << run.err;
+        EXPECT_TRUE(std::string(error) == "Usage:" || std::ranges::count(run.err, '\n') == 1) << run.err;
         EXPECT_LT(run.err.size(), 1000U) << error;
     }
 }

@@ -16,10 +16,11 @@ start)
     echo "$!" >"$folder/pids"
     for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
     [ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
+    # Wine's debugger would keep a program that crashes waiting; without it the program ends.
     cat >"$file" <<SESSION
 export WINE_SESSION_FOLDER=$folder
 export DISPLAY=:$(head -n1 "$display_file")
-export WINEPREFIX=$folder/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$folder/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 SESSION
     source "$file"
     setsid openbox </dev/null >/dev/null 2>&1 &
