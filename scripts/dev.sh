@@ -17,6 +17,8 @@
 #                                                 and on Wayland (weston), remove it again
 #   scripts/dev.sh package-test-fresh             build it, install it into a fresh Debian 12 root
 #                                                 made with debootstrap (root), start each program
+#   scripts/dev.sh package-windows                build the Windows programs and zip them with the
+#                                                 README and the licence (build/windows/*.zip)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -71,6 +73,14 @@ test-windows)
     build_windows
     ctest --preset windows
     ;;
+package-windows)
+    packages+=("${windows_packages[@]}")
+    install_missing
+    build_windows
+    rm -f build/windows/orvo-composers-*.zip
+    (cd build/windows && cpack -G ZIP)
+    cmake -E tar tf build/windows/orvo-composers-*-windows-x64.zip
+    ;;
 test)
     # clang and its runtime build the fuzz targets; clang-tidy and cppcheck check the sources.
     packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind "${windows_packages[@]}")
@@ -119,7 +129,7 @@ package | package-test | package-test-fresh)
     esac
     ;;
 *)
-    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | test-windows | screenshots | bench | package | package-test | package-test-fresh" >&2
+    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | test-windows | screenshots | bench | package | package-test | package-test-fresh | package-windows" >&2
     exit 2
     ;;
 esac
