@@ -9,6 +9,7 @@
 #include "framework/window_styles.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
@@ -39,6 +40,18 @@ bool IsEnterKey(const QKeyEvent& event)
 bool IsUnmodified(const QKeyEvent& event)
 {
     return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool IsArrowKey(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Left || event.key() == Qt::Key_Right || event.key() == Qt::Key_Up ||
+           event.key() == Qt::Key_Down;
+}
+
+// A list without a text field; the keys it receives come while its drop-down part is closed.
+bool IsClosedDropDownList(const DialogControl& control)
+{
+    return control.kind == ControlKind::ComboBox && !static_cast<QComboBox*>(control.window)->isEditable();
 }
 
 }  // namespace
@@ -167,6 +180,8 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
         Notify(ID_HELP, BN_CLICKED);
         return true;
     }
+    if (focusControl != nullptr && IsUnmodified(*event) && HandleControlKey(*event, *focusControl))
+        return true;
     if (!IsEnterKey(*event) || !IsUnmodified(*event))
         return false;
     if (focusControl != nullptr && focusControl->kind == ControlKind::PushButton) {
@@ -180,6 +195,53 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
     }
     Notify(IDOK, BN_CLICKED);
     return true;
+}
+
+// The keys the classic dialog manager and list give a meaning the toolkit's controls do not:
+// arrow keys on a button move through its group of controls; on a drop-down list, Left and
+// Right pick items as Up and Down do, and Space does nothing.
+bool DialogWindow::HandleControlKey(const QKeyEvent& event, const DialogControl& control)
+{
+    if (IsArrowKey(event) && (control.kind == ControlKind::PushButton || control.kind == ControlKind::RadioButton)) {
+        MoveInGroup(control, event.key() == Qt::Key_Left || event.key() == Qt::Key_Up);
+        return true;
+    }
+    if (!IsClosedDropDownList(control))
+        return false;
+    if (event.key() == Qt::Key_Left || event.key() == Qt::Key_Right) {
+        QKeyEvent pick(QEvent::KeyPress, event.key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(control.window, &pick);
+        return true;
+    }
+    return event.key() == Qt::Key_Space;
+}
+
+// The focus goes to the next (or previous) control of the group, round within it and past
+// static text, as the dialog manager moves it; an automatic radio button it reaches unchecked
+// is clicked. A group starts at a control with WS_GROUP and runs to the next one.
+void DialogWindow::MoveInGroup(const DialogControl& from, bool backwards)
+{
+    const auto startsGroup = [this](std::ptrdiff_t i) {
+        return (controls_[static_cast<std::size_t>(i)].item->style & WS_GROUP) != 0;
+    };
+    const std::ptrdiff_t at = &from - controls_.data();
+    std::ptrdiff_t first = at;
+    while (first > 0 && !startsGroup(first))
+        --first;
+    std::ptrdiff_t end = at + 1;
+    while (end < std::ssize(controls_) && !startsGroup(end))
+        ++end;
+    const std::ptrdiff_t size = end - first;
+    for (std::ptrdiff_t step = 1; step < size; ++step) {
+        const std::ptrdiff_t offset = (at - first + (backwards ? size - step : step)) % size;
+        const DialogControl& next = controls_[static_cast<std::size_t>(first + offset)];
+        if (next.kind == ControlKind::Static || !next.window->isVisible() || !next.window->isEnabled())
+            continue;
+        next.window->setFocus(Qt::OtherFocusReason);
+        if (auto* radio = static_cast<QAbstractButton*>(next.window); next.kind == ControlKind::RadioButton && !radio->isChecked())
+            radio->click();
+        return;
+    }
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event)

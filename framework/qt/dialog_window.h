@@ -56,6 +56,8 @@ private:
     void ConnectNotifications(const DialogControl& control);
     // The keys the dialog itself answers; true when `event` was one of them.
     bool HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl);
+    bool HandleControlKey(const QKeyEvent& event, const DialogControl& control);
+    void MoveInGroup(const DialogControl& from, bool backwards);
     void Notify(int id, int code);
 
     CDialog& owner_;

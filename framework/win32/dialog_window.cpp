@@ -5,6 +5,7 @@
 #include "framework/win32/utf16.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace detail {
 
@@ -16,6 +17,8 @@ enum class Addition : DWORD_PTR {
     WheelWhenFocused,  // a region list turns with the wheel only while it has the focus:
                        // its change would throw the composition away
     WheelToList,       // the text field of a list hands the wheel to the list
+    ClickOnEnter,      // a push button: Enter clicks it while it has the focus, however
+                       // it got it (the dialog manager asks the default button's code)
 };
 
 LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
@@ -36,6 +39,10 @@ LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPA
     case Addition::WheelToList:
         if (message == WM_MOUSEWHEEL)
             return SendMessageW(GetParent(control), message, wParam, lParam);
+        break;
+    case Addition::ClickOnEnter:
+        if (message == WM_GETDLGCODE && GetFocus() == control)
+            return (DefSubclassProc(control, message, wParam, lParam) & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
         break;
     }
     return DefSubclassProc(control, message, wParam, lParam);
@@ -104,6 +111,8 @@ BOOL DialogWindow::Initialise(HWND window)
     for (const DialogItemTemplate& item : template_.items) {
         const ControlKind kind = KindOf(item);
         controls_.push_back({&item, kind, child});
+        if (kind == ControlKind::PushButton)
+            Add(child, Addition::ClickOnEnter);
         if (kind == ControlKind::Edit || kind == ControlKind::MultiLineEdit)
             Add(child, Addition::SelectAll);
         // A read-only box draws no caret: its margins go to the text, so that three digits
@@ -146,6 +155,33 @@ void DialogWindow::NameControls()
     }
 }
 
+// In the open drop-down part of a list the arrow keys only browse: the item it closes on
+// counts when the user took it (a click, Enter), while Escape or a click elsewhere puts back
+// the item it opened on. Then the list notifies its change once, as the dialog's lists do.
+bool DialogWindow::BrowsedInOpenList(HWND list, int code)
+{
+    const auto control = std::ranges::find(controls_, list, &DialogControl::window);
+    if (control == controls_.end() || control->kind != ControlKind::ComboBox)
+        return false;
+    const auto selection = [list] { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); };
+    switch (code) {
+    case CBN_DROPDOWN: openList_ = {list, selection(), false}; return false;
+    case CBN_SELENDOK: openList_.taken = list == openList_.list; return false;
+    case CBN_SELENDCANCEL: openList_.taken = false; return false;
+    case CBN_SELCHANGE: return list == openList_.list;
+    case CBN_CLOSEUP: break;
+    default: return false;
+    }
+    const OpenList closed = std::exchange(openList_, {});
+    if (list != closed.list)
+        return false;
+    if (!closed.taken)
+        SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(closed.openedOn), 0);
+    else if (selection() != closed.openedOn)
+        owner_.OnCmdMsg(GetDlgCtrlID(list), CBN_SELCHANGE);
+    return false;
+}
+
 INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -155,7 +191,7 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
     DialogWindow* self = Of(window);
     if (self == nullptr)
         return FALSE;
-    if (message == WM_COMMAND)
+    if (message == WM_COMMAND && !self->BrowsedInOpenList(reinterpret_cast<HWND>(lParam), HIWORD(wParam)))
         return self->owner_.OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
     LRESULT result = 0;
     if (!self->owner_.OnWndMsg(message, &result))

@@ -40,6 +40,17 @@ private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL Initialise(HWND window);
     void NameControls();
+    // Whether a list's notification `code` is part of browsing its open drop-down part, which
+    // the owner does not hear of.
+    bool BrowsedInOpenList(HWND list, int code);
+
+    // The list whose drop-down part is open, the item it opened on, and whether the user took
+    // the item it is closing on.
+    struct OpenList {
+        HWND list = nullptr;
+        int openedOn = -1;
+        bool taken = false;
+    };
 
     CDialog& owner_;
     int templateId_;
@@ -49,6 +60,7 @@ private:
     bool modeless_ = false;
     HWND tooltips_ = nullptr;
     std::vector<DialogControl> controls_;
+    OpenList openList_;
 };
 
 }  // namespace detail
