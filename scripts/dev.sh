@@ -23,7 +23,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libqt6test6 fonts-ipafont-gothic xvfb x11-utils
-    xdotool xclip desktop-file-utils help2man groff-base man-db)
+    xdotool xclip openbox wmctrl desktop-file-utils help2man groff-base man-db)
 
 install_missing() {
     local missing=()
@@ -44,7 +44,7 @@ build() {
 }
 
 # The Windows programs, cross-built; the default build's composer_icons draws their icons.
-windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest icoutils wine wine64 openbox netpbm)
+windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest icoutils wine wine64 netpbm)
 build_windows() {
     cmake --preset default >/dev/null
     cmake --build --preset default --target composer_icons

@@ -25,6 +25,8 @@ SESSION
     source "$file"
     setsid openbox </dev/null >/dev/null 2>&1 &
     echo "$!" >>"$folder/pids"
+    source "$(dirname "$0")/../e2e/x_session.sh"
+    wait_for_window_manager
     # Wine says that it makes the prefix, and finds no 32-bit Wine (none is needed).
     wineboot --init >/dev/null 2>&1
     # The dialogs' font by its metric twin.
