@@ -1,6 +1,6 @@
 #include "framework/cwinapp.h"
 
-#include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -36,11 +36,11 @@ BOOL CWinApp::Enable3dControls()
 
 void CWinApp::OnHelp() {}
 
-void CWinApp::NameAfterExecutable(const char* executablePath)
+void CWinApp::NameAfterExecutable(std::string executableName)
 {
     if (m_pszAppName != nullptr)
         return;
-    appName_ = std::filesystem::path(executablePath).stem().string();
+    appName_ = std::move(executableName);
     m_pszAppName = appName_.c_str();
 }
 

@@ -1,6 +1,7 @@
 #include "framework/data_exchange.h"
 
 #include "framework/detail/backend.h"
+#include "framework/detail/control_kind.h"
 
 #include <charconv>
 #include <utility>
@@ -11,14 +12,14 @@ namespace {
 
 // The radio buttons from control `firstId` to the template's end: a program's one radio
 // group, which no later control with WS_GROUP ends.
-std::vector<HWND> RadioGroupFrom(HWND dialog, int firstId)
+std::vector<HWND> RadioGroupFrom(const CWnd& dialog, int firstId)
 {
     std::vector<HWND> radios;
     bool inGroup = false;
-    for (const detail::DialogControl& control : detail::ControlsOf(dialog)) {
-        inGroup = inGroup || control.item->id == firstId;
-        if (inGroup && control.kind == detail::ControlKind::RadioButton)
-            radios.push_back(control.window);
+    for (const DialogItemTemplate& item : detail::TemplateItemsOf(dialog.GetSafeHwnd())) {
+        inGroup = inGroup || item.id == firstId;
+        if (inGroup && detail::KindOf(item) == detail::ControlKind::RadioButton)
+            radios.push_back(dialog.GetDlgItem(item.id));
     }
     return radios;
 }
@@ -47,7 +48,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value)
 // only before any radio button is checked.
 void DDX_Radio(CDataExchange* pDX, int id, int& value)
 {
-    const std::vector<HWND> radios = RadioGroupFrom(pDX->m_pDlgWnd->GetSafeHwnd(), id);
+    const std::vector<HWND> radios = RadioGroupFrom(*pDX->m_pDlgWnd, id);
     if (!pDX->m_bSaveAndValidate) {
         for (std::size_t i = 0; i < radios.size(); ++i)
             detail::SetChecked(radios[i], std::cmp_equal(i, value));

@@ -58,5 +58,5 @@ if [ -n "$windows_build" ]; then
     mingw_cxx=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
     tidy "$windows_build" "^$PWD/framework/win32/" -extra-arg=--target=x86_64-w64-mingw32 \
         -extra-arg=-isystem$mingw_cxx -extra-arg=-isystem$mingw_cxx/x86_64-w64-mingw32
-    check "$windows_build" --file-filter='*/framework/win32/*' --platform=win64
+    check "$windows_build" --file-filter='*framework/win32/*' --platform=win64
 fi

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/detail/dialog_control.h"
+#include "framework/dialog_template.h"
 #include "framework/win_types.h"
 
 #include <span>
@@ -11,8 +11,8 @@
 // exchange, the filling of lists and the text of a CWnd. Text is UTF-8 on this side.
 namespace detail {
 
-// The controls of dialog window `dialog`, in template order; none for any other window.
-std::span<const DialogControl> ControlsOf(HWND dialog);
+// The template items of dialog window `dialog`, in order; none for any other window.
+std::span<const DialogItemTemplate> TemplateItemsOf(HWND dialog);
 
 // The text of an edit box.
 std::string WindowText(HWND window);

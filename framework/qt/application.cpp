@@ -5,6 +5,7 @@
 #include "framework/qt/qt_text.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -26,7 +27,7 @@ int AfxWinMain(int argc, char* argv[])
     if (QCoreApplication::instance() == nullptr)
         toolkit = std::make_unique<QApplication>(toolkitArgc, toolkitArgv);
 
-    app->NameAfterExecutable(executablePath);
+    app->NameAfterExecutable(detail::ToBytes(QFileInfo(QString::fromLocal8Bit(executablePath)).completeBaseName()));
     // The desktop entry installed with a program bears its name: the desktop shell finds
     // the program's name and icon for its windows through it.
     QGuiApplication::setDesktopFileName(detail::ToQString(app->m_pszAppName));

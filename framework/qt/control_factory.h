@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/detail/dialog_control.h"
+#include "framework/detail/control_kind.h"
 #include "framework/qt/dialog_units.h"
 
 class QWidget;

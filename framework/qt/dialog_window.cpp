@@ -58,7 +58,8 @@ bool IsClosedDropDownList(const DialogControl& control)
 
 DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent, WindowFlagsOf(dialogTemplate.style)),
-      owner_(owner)
+      owner_(owner),
+      items_(dialogTemplate.items)
 {
     setWindowTitle(ToQString(dialogTemplate.title != nullptr ? dialogTemplate.title : ""));
     setFont(MakeDialogFont(dialogTemplate.font));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/detail/dialog_control.h"
+#include "framework/detail/control_kind.h"
 #include "framework/qt/dialog_units.h"
 #include "framework/resources.h"
 #include "framework/win_types.h"
@@ -15,6 +15,13 @@ class CDialog;
 class QKeyEvent;
 
 namespace detail {
+
+// One control of a dialog, in template order.
+struct DialogControl {
+    const DialogItemTemplate* item;
+    ControlKind kind;
+    HWND window;
+};
 
 // The window of a CDialog: its controls built from the template, the dialog keyboard
 // interface, and the messages it hands to its CDialog (commands, notifications, painting,
@@ -33,6 +40,7 @@ public:
 
     CDialog& Owner() const { return owner_; }
     std::span<const DialogControl> Controls() const { return controls_; }
+    std::span<const DialogItemTemplate> Items() const { return items_; }
     const DialogControl* FindControl(int id) const;
     DialogBaseUnits BaseUnits() const { return baseUnits_; }
 
@@ -61,6 +69,7 @@ private:
     void Notify(int id, int code);
 
     CDialog& owner_;
+    std::span<const DialogItemTemplate> items_;
     DialogBaseUnits baseUnits_;
     std::vector<DialogControl> controls_;
 };

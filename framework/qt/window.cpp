@@ -60,10 +60,10 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/)
 
 namespace detail {
 
-std::span<const DialogControl> ControlsOf(HWND dialog)
+std::span<const DialogItemTemplate> TemplateItemsOf(HWND dialog)
 {
     const DialogWindow* window = DialogWindow::Of(dialog);
-    return window != nullptr ? window->Controls() : std::span<const DialogControl>{};
+    return window != nullptr ? window->Items() : std::span<const DialogItemTemplate>{};
 }
 
 bool IsChecked(HWND button)

@@ -17,9 +17,10 @@ enum class Addition : DWORD_PTR {
     WheelWhenFocused,  // a region list turns with the wheel only while it has the focus:
                        // its change would throw the composition away
     WheelToList,       // the text field of a list hands the wheel to the list
-    ClickOnEnter,      // a push button: Enter clicks it while it has the focus, however
-                       // it got it (the dialog manager asks the default button's code)
 };
+
+// Made once the dialog shows: the tooltips.
+constexpr UINT kNameControls = WM_APP;
 
 LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                   DWORD_PTR addition)
@@ -39,10 +40,6 @@ LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPA
     case Addition::WheelToList:
         if (message == WM_MOUSEWHEEL)
             return SendMessageW(GetParent(control), message, wParam, lParam);
-        break;
-    case Addition::ClickOnEnter:
-        if (message == WM_GETDLGCODE && GetFocus() == control)
-            return (DefSubclassProc(control, message, wParam, lParam) & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
         break;
     }
     return DefSubclassProc(control, message, wParam, lParam);
@@ -102,35 +99,42 @@ DialogWindow* DialogWindow::Of(HWND window)
     return window != nullptr ? reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER)) : nullptr;
 }
 
-// The controls in template order, which is the order the dialog manager made them in and
-// the order of the window's children.
 BOOL DialogWindow::Initialise(HWND window)
 {
     window_ = window;
-    HWND child = GetWindow(window, GW_CHILD);
     for (const DialogItemTemplate& item : template_.items) {
-        const ControlKind kind = KindOf(item);
-        controls_.push_back({&item, kind, child});
-        if (kind == ControlKind::PushButton)
-            Add(child, Addition::ClickOnEnter);
-        if (kind == ControlKind::Edit || kind == ControlKind::MultiLineEdit)
-            Add(child, Addition::SelectAll);
-        // A read-only box draws no caret: its margins go to the text, so that three digits
-        // fit a number box 15 dialog units wide.
-        if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)
-            SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        if (kind == ControlKind::ComboBox) {
-            Add(child, Addition::WheelWhenFocused);
+        HWND control = GetDlgItem(window, item.id);
+        switch (KindOf(item)) {
+        case ControlKind::Edit:
+            // A read-only box draws no caret: its margins go to the text, so that three
+            // digits fit a number box 15 dialog units wide.
+            if ((item.style & ES_READONLY) != 0)
+                SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+            Add(control, Addition::SelectAll);
+            break;
+        case ControlKind::MultiLineEdit: Add(control, Addition::SelectAll); break;
+        case ControlKind::ComboBox: {
+            Add(control, Addition::WheelWhenFocused);
             COMBOBOXINFO list{};
             list.cbSize = sizeof(list);
-            if (GetComboBoxInfo(child, &list) && list.hwndItem != nullptr && list.hwndItem != child)
+            if (GetComboBoxInfo(control, &list) && list.hwndItem != nullptr && list.hwndItem != control)
                 Add(list.hwndItem, Addition::WheelToList);
+            break;
         }
-        child = GetWindow(child, GW_HWNDNEXT);
+        default: break;
+        }
     }
-    NameControls();
+    PostMessageW(window, kNameControls, 0, 0);
     owner_.AttachWindow(window);
     return owner_.OnInitDialog();
+}
+
+ControlKind DialogWindow::KindOfControl(HWND control) const
+{
+    const auto item = GetParent(control) == window_
+                          ? std::ranges::find(template_.items, GetDlgCtrlID(control), &DialogItemTemplate::id)
+                          : template_.items.end();
+    return item != template_.items.end() ? KindOf(*item) : ControlKind::Static;
 }
 
 // A push button's caption is a single letter or none: the pointer resting on it shows
@@ -141,8 +145,7 @@ void DialogWindow::NameControls()
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
         HWND control = GetDlgItem(window_, record.controlId);
-        const auto found = std::ranges::find(controls_, control, &DialogControl::window);
-        if (found == controls_.end() || found->kind != ControlKind::PushButton)
+        if (KindOfControl(control) != ControlKind::PushButton)
             continue;
         std::wstring name = ToUtf16(record.name);
         TTTOOLINFOW tool{};
@@ -160,8 +163,7 @@ void DialogWindow::NameControls()
 // the item it opened on. Then the list notifies its change once, as the dialog's lists do.
 bool DialogWindow::BrowsedInOpenList(HWND list, int code)
 {
-    const auto control = std::ranges::find(controls_, list, &DialogControl::window);
-    if (control == controls_.end() || control->kind != ControlKind::ComboBox)
+    if (KindOfControl(list) != ControlKind::ComboBox)
         return false;
     const auto selection = [list] { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); };
     switch (code) {
@@ -182,6 +184,17 @@ bool DialogWindow::BrowsedInOpenList(HWND list, int code)
     return false;
 }
 
+// Enter clicks the push button that has the focus, however it got it: the dialog manager
+// clicks the default button, which only the keyboard moves to a button it focuses.
+BOOL DialogWindow::FocusedButtonAsDefault()
+{
+    HWND focus = GetFocus();
+    if (KindOfControl(focus) != ControlKind::PushButton)
+        return FALSE;
+    SetWindowLongPtrW(window_, DWLP_MSGRESULT, MAKELONG(GetDlgCtrlID(focus), DC_HASDEFID));
+    return TRUE;
+}
+
 INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -193,6 +206,12 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
         return FALSE;
     if (message == WM_COMMAND && !self->BrowsedInOpenList(reinterpret_cast<HWND>(lParam), HIWORD(wParam)))
         return self->owner_.OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+    if (message == DM_GETDEFID)
+        return self->FocusedButtonAsDefault();
+    if (message == kNameControls) {
+        self->NameControls();
+        return TRUE;
+    }
     LRESULT result = 0;
     if (!self->owner_.OnWndMsg(message, &result))
         return FALSE;

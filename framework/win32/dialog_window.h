@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/detail/dialog_control.h"
+#include "framework/detail/control_kind.h"
 #include "framework/win32/windows_api.h"
 
 #include <cstdint>
@@ -32,14 +32,19 @@ public:
 
     // The window behind dialog `window`; nullptr before it is initialised.
     static DialogWindow* Of(HWND window);
-    std::span<const DialogControl> Controls() const { return controls_; }
+    std::span<const DialogItemTemplate> Items() const { return template_.items; }
 
 private:
     DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate);
 
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL Initialise(HWND window);
+    // The kind of control of the dialog `control` is; Static for any other window.
+    ControlKind KindOfControl(HWND control) const;
+    // Shows each push button's name as its tooltip.
     void NameControls();
+    // The answer to DM_GETDEFID.
+    BOOL FocusedButtonAsDefault();
     // Whether a list's notification `code` is part of browsing its open drop-down part, which
     // the owner does not hear of.
     bool BrowsedInOpenList(HWND list, int code);
@@ -59,7 +64,6 @@ private:
     HWND window_ = nullptr;
     bool modeless_ = false;
     HWND tooltips_ = nullptr;
-    std::vector<DialogControl> controls_;
     OpenList openList_;
 };
 

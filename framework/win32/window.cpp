@@ -66,10 +66,10 @@ void CComboBox::SetCurSel(int index)
 
 namespace detail {
 
-std::span<const DialogControl> ControlsOf(HWND dialog)
+std::span<const DialogItemTemplate> TemplateItemsOf(HWND dialog)
 {
     const DialogWindow* window = DialogWindow::Of(dialog);
-    return window != nullptr ? window->Controls() : std::span<const DialogControl>{};
+    return window != nullptr ? window->Items() : std::span<const DialogItemTemplate>{};
 }
 
 std::string WindowText(HWND window)
@@ -79,9 +79,12 @@ std::string WindowText(HWND window)
     return ToUtf8(text);
 }
 
-// A multi-line box shows its newest text: the end, as a box scrolled to its end does.
+// A box keeps a text it already shows: each change costs the box a new layout and a
+// repaint. A multi-line box shows its newest text: the end, as a box scrolled to its end does.
 void SetWindowText(HWND window, std::string_view text)
 {
+    if (WindowText(window) == text)
+        return;
     SetWindowTextW(window, ToUtf16(text).c_str());
     if ((GetWindowLongPtrW(window, GWL_STYLE) & ES_MULTILINE) != 0)
         SendMessageW(window, WM_VSCROLL, SB_BOTTOM, 0);
@@ -94,7 +97,8 @@ bool IsChecked(HWND button)
 
 void SetChecked(HWND button, bool checked)
 {
-    SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (IsChecked(button) != checked)
+        SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // A sorted list (CBS_SORT) places the item itself.

@@ -27,8 +27,10 @@ SESSION
     echo "$!" >>"$folder/pids"
     source "$(dirname "$0")/../e2e/x_session.sh"
     wait_for_window_manager
-    # Wine says that it makes the prefix, and finds no 32-bit Wine (none is needed).
+    # Wine says that it makes the prefix, and finds no 32-bit Wine (none is needed). Its
+    # last steps run on after wineboot: they are waited for.
     wineboot --init >/dev/null 2>&1
+    wineserver --wait
     # The dialogs' font by its metric twin.
     wine reg add 'HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f >/dev/null
     echo "Wine prefix $WINEPREFIX, X server $DISPLAY with openbox"

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "framework/dialog_template.h"
-#include "framework/win_types.h"
 
 namespace detail {
 
@@ -13,13 +12,6 @@ enum class ControlKind {
     MultiLineEdit,
     ComboBox,
     Static,
-};
-
-// One control of a dialog, in template order.
-struct DialogControl {
-    const DialogItemTemplate* item;
-    ControlKind kind;
-    HWND window;
 };
 
 // The kind the template's class and style ask for.
