@@ -26,12 +26,12 @@ public:
     // dialog is ended, destroys the window and returns the end code; -1 when there is no
     // such template.
     virtual int DoModal();
-    // Creates the window, runs OnInitDialog and shows it without waiting (modeless).
-    BOOL Create();
-
     // Ends the dialog with `result`, which DoModal returns.
     void EndDialog(int result);
 
+    // For the tests that drive the Qt backend's widgets; the Windows backend has neither.
+    // Creates the window, runs OnInitDialog and shows it without waiting (modeless).
+    BOOL Create();
     // The base units of the dialog's font, for converting dialog units into pixels.
     DialogBaseUnits GetDialogBaseUnits() const;
 

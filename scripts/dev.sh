@@ -8,7 +8,8 @@
 #   scripts/dev.sh test-windows                   the Windows build (MinGW-w64) and its tests under
 #                                                 Wine
 #   scripts/dev.sh screenshots                    remake docs/*.png from the running programs
-#   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md)
+#   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md),
+#                                                 the Windows programs' start-up under Wine too
 #   scripts/dev.sh package                        build the Debian package in build/package, with
 #                                                 Debian's compiler flags (dpkg-buildflags)
 #   scripts/dev.sh package-test                   build it, check it with lintian, install it here
@@ -97,16 +98,21 @@ test)
     done
     ;;
 screenshots)
-    packages+=(scrot)
+    packages+=(scrot "${windows_packages[@]}")
     install_missing
     build
-    SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.'
+    SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.(rustle|pulsar|twinwave)$'
     SCREENSHOT_DIR="$PWD/docs/scaling" ctest --preset default -R 'ScreenScale\.'
+    build_windows
+    SCREENSHOT_DIR="$PWD/docs" ctest --preset windows -R '^e2e\.pulsar$'
     ;;
 bench)
+    packages+=("${windows_packages[@]}")
     install_missing
     build
     cmake --build --preset default --target bench
+    build_windows
+    cmake --build --preset windows --target bench
     ;;
 package | package-test | package-test-fresh)
     # dpkg-dev: dpkg-buildflags, and dpkg-shlibdeps for the package's dependencies;

@@ -17,20 +17,7 @@ int CDialog::DoModal()
     return result;
 }
 
-BOOL CDialog::Create()
-{
-    window_ = detail::DialogWindow::FromTemplate(*this, templateId_);
-    return window_ && window_->CreateModeless() ? TRUE : FALSE;
-}
-
 void CDialog::EndDialog(int result)
 {
     window_->End(result);
-}
-
-DialogBaseUnits CDialog::GetDialogBaseUnits() const
-{
-    RECT units{0, 0, 4, 8};
-    MapDialogRect(GetSafeHwnd(), &units);
-    return {units.right, units.bottom};
 }

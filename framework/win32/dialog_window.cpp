@@ -65,12 +65,6 @@ DialogWindow::DialogWindow(CDialog& owner, int templateId, const DialogTemplate&
 {
 }
 
-DialogWindow::~DialogWindow()
-{
-    if (modeless_ && IsWindow(window_))
-        DestroyWindow(window_);
-}
-
 int DialogWindow::RunModal()
 {
     return static_cast<int>(DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
@@ -78,20 +72,9 @@ int DialogWindow::RunModal()
                                                     nullptr, Procedure, reinterpret_cast<LPARAM>(this)));
 }
 
-bool DialogWindow::CreateModeless()
-{
-    modeless_ = true;
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                      reinterpret_cast<LPCDLGTEMPLATEW>(memoryTemplate_.data()), nullptr, Procedure,
-                                      reinterpret_cast<LPARAM>(this)) != nullptr;
-}
-
 void DialogWindow::End(int result)
 {
-    if (modeless_)
-        DestroyWindow(window_);
-    else
-        EndDialog(window_, result);
+    EndDialog(window_, result);
 }
 
 DialogWindow* DialogWindow::Of(HWND window)
@@ -141,7 +124,7 @@ ControlKind DialogWindow::KindOfControl(HWND control) const
 // what it plays or does.
 void DialogWindow::NameControls()
 {
-    tooltips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+    HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
         HWND control = GetDlgItem(window_, record.controlId);
@@ -154,7 +137,7 @@ void DialogWindow::NameControls()
         tool.hwnd = window_;
         tool.uId = reinterpret_cast<UINT_PTR>(control);
         tool.lpszText = name.data();
-        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -204,8 +187,10 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
     DialogWindow* self = Of(window);
     if (self == nullptr)
         return FALSE;
-    if (message == WM_COMMAND && !self->BrowsedInOpenList(reinterpret_cast<HWND>(lParam), HIWORD(wParam)))
-        return self->owner_.OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+    if (message == WM_COMMAND)
+        return self->BrowsedInOpenList(reinterpret_cast<HWND>(lParam), HIWORD(wParam))
+                   ? TRUE
+                   : self->owner_.OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
     if (message == DM_GETDEFID)
         return self->FocusedButtonAsDefault();
     if (message == kNameControls) {

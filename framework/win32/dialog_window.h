@@ -19,15 +19,12 @@ public:
     // The window of `owner` from template `templateId`, not yet made; nullptr when there is
     // no such template.
     static std::unique_ptr<DialogWindow> FromTemplate(CDialog& owner, int templateId);
-    ~DialogWindow();
     DialogWindow(const DialogWindow&) = delete;
     DialogWindow& operator=(const DialogWindow&) = delete;
 
     // Makes the window and runs it modally until it ends; returns its end code.
     int RunModal();
-    // Makes the window and shows it without waiting; false when it cannot be made.
-    bool CreateModeless();
-    // Ends the window with `result`: a modal run returns it, a modeless window goes.
+    // Ends the modal run with `result`.
     void End(int result);
 
     // The window behind dialog `window`; nullptr before it is initialised.
@@ -62,8 +59,6 @@ private:
     const DialogTemplate& template_;
     std::vector<std::uint16_t> memoryTemplate_;
     HWND window_ = nullptr;
-    bool modeless_ = false;
-    HWND tooltips_ = nullptr;
     OpenList openList_;
 };
 
