@@ -4,8 +4,8 @@
 #include "framework/detail/control_kind.h"
 
 #include <charconv>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
