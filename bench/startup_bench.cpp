@@ -26,10 +26,10 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // Last: Xlib defines macros with plain names (None, Status, Bool).
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 extern char** environ;
@@ -186,23 +186,32 @@ public:
     }
 
 private:
-    // The program's own window in `window`: `window` itself, or where a window manager put it
-    // into a frame of its own, the window inside that has the state a window manager sets;
-    // 0 when there is none.
-    Window ClientOf(Window window) const
+    // Property `name` of `window`: whether it has it, and its first 32-bit item (0 for none).
+    std::pair<bool, long> Property(Window window, const char* name) const
     {
         Atom type = 0;
         int format = 0;
         unsigned long items = 0, after = 0;
         unsigned char* data = nullptr;
-        XGetWindowProperty(display_, window, XInternAtom(display_, "WM_STATE", False), 0, 0, False, AnyPropertyType,
-                           &type, &format, &items, &after, &data);
+        XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1, False, AnyPropertyType, &type,
+                           &format, &items, &after, &data);
+        const long first = data != nullptr && items > 0 && format == 32 ? *reinterpret_cast<long*>(data) : 0;
         if (data != nullptr)
             XFree(data);
+        return {type != 0, first};
+    }
+
+    // The program's own window in `window`: `window` itself, or where a window manager put it
+    // into a frame of its own, the window inside that has the state a window manager sets;
+    // 0 when there is none.
+    Window ClientOf(Window window) const
+    {
+        if (Property(window, "WM_STATE").first)
+            return window;
         Window root = 0, parent = 0, *children = nullptr;
         unsigned int count = 0;
-        if (type != 0 || !XQueryTree(display_, window, &root, &parent, &children, &count))
-            return type != 0 ? window : 0;
+        if (!XQueryTree(display_, window, &root, &parent, &children, &count))
+            return 0;
         Window client = 0;
         for (unsigned int i = 0; i < count && client == 0; ++i)
             client = ClientOf(children[i]);
@@ -212,20 +221,7 @@ private:
     }
 
     // The process that says it owns `window` (_NET_WM_PID), or 0.
-    pid_t ProcessOf(Window window) const
-    {
-        Atom type = 0;
-        int format = 0;
-        unsigned long items = 0, after = 0;
-        unsigned char* data = nullptr;
-        XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_PID", False), 0, 1, False, XA_CARDINAL,
-                           &type, &format, &items, &after, &data);
-        if (data == nullptr)
-            return 0;
-        const pid_t process = items == 1 && format == 32 ? static_cast<pid_t>(*reinterpret_cast<long*>(data)) : 0;
-        XFree(data);
-        return process;
-    }
+    pid_t ProcessOf(Window window) const { return static_cast<pid_t>(Property(window, "_NET_WM_PID").second); }
 
     void Connect(const std::string& name)
     {

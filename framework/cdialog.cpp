@@ -9,6 +9,25 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
+CDialog::CDialog(int templateId, CWnd* /*parent*/) : templateId_(templateId) {}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal()
+{
+    window_ = detail::MakeDialogWindow(*this, templateId_);
+    if (!window_)
+        return -1;
+    const int result = detail::RunModal(*window_);
+    window_.reset();
+    return result;
+}
+
+void CDialog::EndDialog(int result)
+{
+    detail::EndModal(*window_, result);
+}
+
 BOOL CDialog::OnInitDialog()
 {
     FillListsFromInitData();

@@ -7,7 +7,11 @@
 
 namespace detail {
 class DialogWindow;
-}
+// Deletes a dialog's window: each backend its own.
+struct DialogWindowDeleter {
+    void operator()(DialogWindow* window) const;
+};
+}  // namespace detail
 
 // A dialog built from a dialog template resource.
 //
@@ -55,5 +59,5 @@ private:
     void FillListsFromInitData();
 
     int templateId_;
-    std::unique_ptr<detail::DialogWindow> window_;
+    std::unique_ptr<detail::DialogWindow, detail::DialogWindowDeleter> window_;
 };

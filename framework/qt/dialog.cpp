@@ -1,34 +1,40 @@
-// A dialog as a toolkit window: made from its template, run modally or shown modeless.
+// A dialog as a toolkit window: run modally, or for the tests shown modeless.
 #include "framework/cdialog.h"
 
+#include "framework/detail/backend.h"
 #include "framework/qt/dialog_window.h"
 
-CDialog::CDialog(int templateId, CWnd* /*parent*/) : templateId_(templateId) {}
+namespace detail {
 
-CDialog::~CDialog() = default;
-
-int CDialog::DoModal()
+void DialogWindowDeleter::operator()(DialogWindow* window) const
 {
-    window_ = detail::DialogWindow::Create(*this, templateId_);
-    if (!window_)
-        return -1;
-    const int result = window_->exec();
-    window_.reset();
-    return result;
+    delete window;
 }
+
+DialogWindowPtr MakeDialogWindow(CDialog& owner, int templateId)
+{
+    return DialogWindow::Create(owner, templateId);
+}
+
+int RunModal(DialogWindow& window)
+{
+    return window.exec();
+}
+
+void EndModal(DialogWindow& window, int result)
+{
+    window.done(result);
+}
+
+}  // namespace detail
 
 BOOL CDialog::Create()
 {
-    window_ = detail::DialogWindow::Create(*this, templateId_);
+    window_ = detail::MakeDialogWindow(*this, templateId_);
     if (!window_)
         return FALSE;
     window_->show();
     return TRUE;
-}
-
-void CDialog::EndDialog(int result)
-{
-    window_->done(result);
 }
 
 DialogBaseUnits CDialog::GetDialogBaseUnits() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/cdialog.h"
 #include "framework/detail/control_kind.h"
 #include "framework/qt/dialog_units.h"
 #include "framework/resources.h"
@@ -30,7 +31,7 @@ class DialogWindow final : public QDialog {
 public:
     // The window of `owner` made from template `templateId`, its controls named and
     // initialised by the owner's OnInitDialog; nullptr when there is no such template.
-    static std::unique_ptr<DialogWindow> Create(CDialog& owner, int templateId);
+    static std::unique_ptr<DialogWindow, DialogWindowDeleter> Create(CDialog& owner, int templateId);
 
     // The dialog window `window` is, or nullptr.
     static DialogWindow* Of(HWND window);

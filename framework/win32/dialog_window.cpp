@@ -1,5 +1,6 @@
 #include "framework/win32/dialog_window.h"
 
+#include "framework/detail/backend.h"
 #include "framework/resources.h"
 #include "framework/win32/memory_template.h"
 #include "framework/win32/utf16.h"
@@ -52,12 +53,26 @@ void Add(HWND control, Addition addition)
 
 }  // namespace
 
-std::unique_ptr<DialogWindow> DialogWindow::FromTemplate(CDialog& owner, int templateId)
+void DialogWindowDeleter::operator()(DialogWindow* window) const
+{
+    delete window;
+}
+
+// The window is made when it runs: the dialog manager makes it and its controls.
+DialogWindowPtr MakeDialogWindow(CDialog& owner, int templateId)
 {
     const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId);
-    if (dialogTemplate == nullptr)
-        return nullptr;
-    return std::unique_ptr<DialogWindow>(new DialogWindow(owner, templateId, *dialogTemplate));
+    return DialogWindowPtr(dialogTemplate != nullptr ? new DialogWindow(owner, templateId, *dialogTemplate) : nullptr);
+}
+
+int RunModal(DialogWindow& window)
+{
+    return window.RunModal();
+}
+
+void EndModal(DialogWindow& window, int result)
+{
+    window.End(result);
 }
 
 DialogWindow::DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate)

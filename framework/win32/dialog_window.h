@@ -16,9 +16,7 @@ namespace detail {
 // OnInitDialog when the controls exist.
 class DialogWindow final {
 public:
-    // The window of `owner` from template `templateId`, not yet made; nullptr when there is
-    // no such template.
-    static std::unique_ptr<DialogWindow> FromTemplate(CDialog& owner, int templateId);
+    DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate);
     DialogWindow(const DialogWindow&) = delete;
     DialogWindow& operator=(const DialogWindow&) = delete;
 
@@ -32,8 +30,6 @@ public:
     std::span<const DialogItemTemplate> Items() const { return template_.items; }
 
 private:
-    DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate);
-
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL Initialise(HWND window);
     // The kind of control of the dialog `control` is; Static for any other window.
