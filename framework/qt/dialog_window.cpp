@@ -239,7 +239,8 @@ void DialogWindow::MoveInGroup(const DialogControl& from, bool backwards)
         if (next.kind == ControlKind::Static || !next.window->isVisible() || !next.window->isEnabled())
             continue;
         next.window->setFocus(Qt::OtherFocusReason);
-        if (auto* radio = static_cast<QAbstractButton*>(next.window); next.kind == ControlKind::RadioButton && !radio->isChecked())
+        auto* radio = next.kind == ControlKind::RadioButton ? static_cast<QAbstractButton*>(next.window) : nullptr;
+        if (radio != nullptr && !radio->isChecked())
             radio->click();
         return;
     }
