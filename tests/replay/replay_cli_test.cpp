@@ -10,6 +10,7 @@
 #endif
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -54,7 +55,10 @@ ReplayRun Replay(const std::string& arguments, const std::string& script)
     const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
     std::ofstream(in) << script;
     const std::string command = "\"" REPLAY_EXE "\" " + arguments + " <" + in + " >" + out + " 2>" + err;
-    return {Run(command), Slurp(out), Slurp(err)};
+    ReplayRun run{Run(command), Slurp(out), Slurp(err)};
+    for (const std::string& file : {in, out, err})
+        std::remove(file.c_str());
+    return run;
 }
 
 }  // namespace
