@@ -20,7 +20,7 @@ enum class Addition : DWORD_PTR {
     WheelToList,       // the text field of a list hands the wheel to the list
 };
 
-// Made once the dialog shows: the tooltips.
+// Made once the dialog has painted itself for the first time: the tooltips.
 constexpr UINT kNameControls = WM_APP;
 
 LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
@@ -122,7 +122,6 @@ BOOL DialogWindow::Initialise(HWND window)
         default: break;
         }
     }
-    PostMessageW(window, kNameControls, 0, 0);
     owner_.AttachWindow(window);
     return owner_.OnInitDialog();
 }
@@ -208,6 +207,8 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
                    : self->owner_.OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
     if (message == DM_GETDEFID)
         return self->FocusedButtonAsDefault();
+    if (message == WM_PAINT && !std::exchange(self->painted_, true))
+        PostMessageW(window, kNameControls, 0, 0);
     if (message == kNameControls) {
         self->NameControls();
         return TRUE;

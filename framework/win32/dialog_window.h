@@ -55,6 +55,7 @@ private:
     const DialogTemplate& template_;
     std::vector<std::uint16_t> memoryTemplate_;
     HWND window_ = nullptr;
+    bool painted_ = false;
     OpenList openList_;
 };
 
