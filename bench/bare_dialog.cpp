@@ -2,6 +2,8 @@
 // the same kinds as the program's dialog, built straight on the toolkit; Escape ends it, as
 // it ends the programs.
 //   bare_dialog rustle|pulsar|twinwave
+#include "bench/bare_dialog_counts.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -11,21 +13,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cstring>
 #include <iostream>
 
 namespace {
-
-// The controls of each program's dialog, by kind.
-struct ControlCounts {
-    const char* program;
-    int regions;
-    int pushButtons;  // keys or sounds, rest, "←" and the end marker
-};
-
-constexpr ControlCounts kCounts[] = {{"rustle", 5, 6}, {"pulsar", 19, 36}, {"twinwave", 38, 63}};
-constexpr int kNumberBoxes = 11;
-constexpr int kRadioButtons = 8;
 
 class BareDialog final : public QDialog {
 public:
@@ -60,11 +50,7 @@ public:
 
 int main(int argc, char** argv)
 {
-    const ControlCounts* counts = nullptr;
-    for (const ControlCounts& candidate : kCounts) {
-        if (argc == 2 && std::strcmp(argv[1], candidate.program) == 0)
-            counts = &candidate;
-    }
+    const ControlCounts* counts = argc == 2 ? ControlCountsOf(argv[1]) : nullptr;
     if (counts == nullptr) {
         std::cerr << "usage: bare_dialog rustle|pulsar|twinwave\n";
         return 2;

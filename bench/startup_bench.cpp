@@ -1,9 +1,13 @@
-// Start-up to the dialog shown, and peak memory, of each program against a bare toolkit
-// dialog with as many controls of the same kinds (bare_dialog). Each run is a process of
-// its own on the benchmark's own X server (Xvfb), timed from its start until its window is
-// mapped; then the benchmark ends it as a user would, with Escape through the X server
-// (xdotool), and expects status 0. Program and bare dialog run in turns, and the counters
-// give the medians of both and their ratios.
+// Start-up to the dialog shown, and peak memory, of each program against a bare dialog with
+// as many controls of the same kinds (bare_dialog). Each run is a process of its own on the
+// benchmark's own X server (Xvfb), timed from its start until its window is mapped; then the
+// benchmark ends it as a user would, with Escape through the X server (xdotool), and expects
+// status 0. Program and bare dialog run in turns, and the counters give the medians of both
+// and their ratios.
+//   startup_bench [--wine SESSION_FILE] BARE_DIALOG PROGRAM... [--benchmark_...]
+// With --wine the programs and the bare dialog are Windows ones: they run under Wine in the
+// session that tests/windows/session.sh started, on its X server ($DISPLAY) and window
+// manager.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -16,11 +20,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // Last: Xlib defines macros with plain names (None, Status, Bool).
@@ -91,6 +97,19 @@ bool Reap(pid_t child, int& status, rusage& usage)
     return true;
 }
 
+// Whether `child` ends within `time`; it is left to be reaped.
+bool EndsWithin(pid_t child, std::chrono::milliseconds time)
+{
+    const Clock::time_point deadline = Clock::now() + time;
+    siginfo_t ended{};
+    while (waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid != child) {
+        if (Clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
 bool EndedWithZero(int status)
 {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -100,8 +119,13 @@ bool EndedWithZero(int status)
 // mapped at the top level.
 class XServer {
 public:
-    XServer()
+    // The server on `display`; with none, one started for the benchmark.
+    explicit XServer(const char* display)
     {
+        if (display != nullptr) {
+            Connect(display);
+            return;
+        }
         int fds[2];
         if (pipe2(fds, O_CLOEXEC) != 0)
             return;
@@ -113,12 +137,8 @@ public:
         while (process_ != 0 && read(fds[0], &digit, 1) == 1 && digit != '\n')
             number += digit;
         close(fds[0]);
-        if (number.empty())
-            return;
-        name_ = ":" + number;
-        display_ = XOpenDisplay(name_.c_str());
-        if (display_ != nullptr)
-            XSelectInput(display_, XDefaultRootWindow(display_), SubstructureNotifyMask);
+        if (!number.empty())
+            Connect(":" + number);
     }
     ~XServer()
     {
@@ -139,7 +159,8 @@ public:
     // Forgets what happened up to now.
     void Forget() const { XSync(display_, True); }
 
-    // The next window mapped at the top level, unless `child` ends first or kPatience passes.
+    // The next window of `child` mapped at the top level, unless `child` ends first or
+    // kPatience passes. (Wine maps windows of its own processes as well.)
     std::optional<Window> NextMappedWindow(pid_t child) const
     {
         const Clock::time_point deadline = Clock::now() + kPatience;
@@ -148,8 +169,13 @@ public:
             while (XPending(display_) > 0) {
                 XEvent event;
                 XNextEvent(display_, &event);
-                if (event.type == MapNotify && !event.xmap.override_redirect)
-                    return event.xmap.window;
+                if (event.type != MapNotify || event.xmap.override_redirect)
+                    continue;
+                // Without a window manager the window itself is mapped.
+                const Window client = ClientOf(event.xmap.window);
+                const Window shown = client != 0 ? client : event.xmap.window;
+                if (ProcessOf(shown) == child)
+                    return shown;
             }
             siginfo_t ended{};
             if (waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == child)
@@ -160,6 +186,51 @@ public:
     }
 
 private:
+    // Property `name` of `window`: whether it has it, and its first 32-bit item (0 for none).
+    std::pair<bool, long> Property(Window window, const char* name) const
+    {
+        Atom type = 0;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1, False, AnyPropertyType, &type,
+                           &format, &items, &after, &data);
+        const long first = data != nullptr && items > 0 && format == 32 ? *reinterpret_cast<long*>(data) : 0;
+        if (data != nullptr)
+            XFree(data);
+        return {type != 0, first};
+    }
+
+    // The program's own window in `window`: `window` itself, or where a window manager put it
+    // into a frame of its own, the window inside that has the state a window manager sets;
+    // 0 when there is none.
+    Window ClientOf(Window window) const
+    {
+        if (Property(window, "WM_STATE").first)
+            return window;
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display_, window, &root, &parent, &children, &count))
+            return 0;
+        Window client = 0;
+        for (unsigned int i = 0; i < count && client == 0; ++i)
+            client = ClientOf(children[i]);
+        if (children != nullptr)
+            XFree(children);
+        return client;
+    }
+
+    // The process that says it owns `window` (_NET_WM_PID), or 0.
+    pid_t ProcessOf(Window window) const { return static_cast<pid_t>(Property(window, "_NET_WM_PID").second); }
+
+    void Connect(const std::string& name)
+    {
+        name_ = name;
+        display_ = XOpenDisplay(name_.c_str());
+        if (display_ != nullptr)
+            XSelectInput(display_, XDefaultRootWindow(display_), SubstructureNotifyMask);
+    }
+
     pid_t process_ = 0;
     std::string name_;
     Display* display_ = nullptr;
@@ -189,13 +260,14 @@ ProcessRun RunUntilShown(const XServer& server, const std::vector<std::string>& 
         return run;
     const std::optional<Window> window = server.NextMappedWindow(child);
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    // Escape again where a window that has just shown takes no keys yet.
     bool escaped = false;
-    if (window) {
+    for (int tries = 0; window && !escaped && tries < 5; ++tries) {
         const pid_t xdotool =
             Spawn({XDOTOOL_EXE, "windowfocus", "--sync", std::to_string(*window), "key", "Escape"}, environment);
         int status = 0;
         rusage unused{};
-        escaped = xdotool != 0 && Reap(xdotool, status, unused) && EndedWithZero(status);
+        escaped = xdotool != 0 && Reap(xdotool, status, unused) && EndedWithZero(status) && EndsWithin(child, 2s);
     }
     int status = 0;
     rusage usage{};
@@ -213,10 +285,16 @@ double Median(std::vector<double> values)
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void StartUp(benchmark::State& state, const XServer& server, const std::string& program, const std::string& executable)
+// What runs each executable: nothing, or Wine in a session.
+std::vector<std::string> launcher;
+
+void StartUp(benchmark::State& state, const XServer& server, const std::string& program, const std::string& executable,
+             const std::string& bareDialog)
 {
-    const std::vector<std::string> programCommand = {executable};
-    const std::vector<std::string> bareCommand = {BARE_DIALOG_EXE, program};
+    std::vector<std::string> programCommand = launcher;
+    programCommand.push_back(executable);
+    std::vector<std::string> bareCommand = launcher;
+    bareCommand.insert(bareCommand.end(), {bareDialog, program});
 
     // Once each first, so that both find the libraries and fonts in the page cache.
     if (!RunUntilShown(server, programCommand).ok || !RunUntilShown(server, bareCommand).ok) {
@@ -250,22 +328,40 @@ void StartUp(benchmark::State& state, const XServer& server, const std::string& 
 
 int main(int argc, char** argv)
 {
-    const XServer server;
+    std::vector<char*> options{argv[0]};  // Google Benchmark's, for it to read
+    std::vector<std::string> executables;
+    const char* display = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--wine" && i + 1 < argc) {
+            launcher = {RUN_UNDER_WINE, argv[++i]};
+            display = std::getenv("DISPLAY");
+        } else if (argument.starts_with("--")) {
+            options.push_back(argv[i]);
+        } else {
+            executables.emplace_back(argument);
+        }
+    }
+    if (executables.size() < 2) {
+        std::cerr << "usage: startup_bench [--wine SESSION_FILE] BARE_DIALOG PROGRAM... [--benchmark_...]\n";
+        return 2;
+    }
+    const XServer server(display);
     if (!server.Ready()) {
-        std::cerr << "startup_bench: cannot start and reach " << XVFB_EXE << "\n";
+        std::cerr << "startup_bench: cannot reach an X server\n";
         return 1;
     }
-    const std::pair<const char*, const char*> programs[] = {
-        {"rustle", RUSTLE_EXE}, {"pulsar", PULSAR_EXE}, {"twinwave", TWINWAVE_EXE}};
-    for (const auto& [program, executable] : programs) {
-        benchmark::RegisterBenchmark((std::string("startup/") + program).c_str(),
-                                     [&server, program = std::string(program), executable = std::string(executable)](
-                                         benchmark::State& state) { StartUp(state, server, program, executable); })
+    for (auto executable = executables.begin() + 1; executable != executables.end(); ++executable) {
+        const std::string program = std::filesystem::path(*executable).stem().string();
+        benchmark::RegisterBenchmark(("startup/" + program).c_str(),
+                                     [&server, program, executable = *executable, bare = executables.front()](
+                                         benchmark::State& state) { StartUp(state, server, program, executable, bare); })
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(kRuns);
     }
-    benchmark::Initialize(&argc, argv);
+    int count = static_cast<int>(options.size());
+    benchmark::Initialize(&count, options.data());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return someRunFailed ? 1 : 0;

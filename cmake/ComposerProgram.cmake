@@ -4,13 +4,21 @@ include(GNUInstallDirs)
 # multiples of them for large and high-resolution screens.
 set(ORVO_ICON_SIZES 16 32 48 64 128)
 
+if(WIN32)
+  # The icons come from the build tool of a build of this project for the machine that
+  # builds (composer_icons; scripts/dev.sh builds it first); icotool (icoutils) makes the .ico.
+  set(ORVO_HOST_TOOLS "" CACHE PATH "A build of this project for this machine, whose composer_icons makes the icons")
+  find_program(ORVO_COMPOSER_ICONS composer_icons PATHS ${ORVO_HOST_TOOLS}/desktop NO_DEFAULT_PATH REQUIRED)
+  find_program(ICOTOOL_EXECUTABLE icotool REQUIRED)
+endif()
+
 # orvo_add_composer_program(<name>)
 # Builds the composer program <name> from the files in its folder: <name>_dialog holds its
 # dialog template and resources (resources.cpp), linked in whole as a resource section
 # would be; the executable adds the application object (composer_app.cpp). Tests link
 # <name>_dialog and open the dialog themselves.
 # The program's icon resource is also written out at build time (by composer_icons, desktop/),
-# as PNG images for the desktop's icon theme and as an .ico for the Windows resource script;
+# as PNG images for the desktop's icon theme, and on Windows as the executable's icon;
 # installing puts the program and those images in place (desktop/ installs the rest).
 function(orvo_add_composer_program name)
   add_library(${name}_dialog OBJECT ${name}/resources.cpp)
@@ -21,16 +29,29 @@ function(orvo_add_composer_program name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${name})
 
   set(icons ${CMAKE_CURRENT_BINARY_DIR}/${name}/icons)
-  set(icon_files ${icons}/${name}.ico)
-  foreach(size IN LISTS ORVO_ICON_SIZES)
+  if(WIN32)
+    set(sizes 32 16)
+    set(composer_icons ${ORVO_COMPOSER_ICONS})
+  else()
+    set(sizes ${ORVO_ICON_SIZES})
+    set(composer_icons $<TARGET_FILE:composer_icons>)
+  endif()
+  set(icon_files "")
+  foreach(size IN LISTS sizes)
     list(APPEND icon_files ${icons}/hicolor/${size}x${size}/apps/${name}.png)
   endforeach()
   # The toolkit's static data would count as leaks in a sanitizer build.
   add_custom_command(OUTPUT ${icon_files}
-    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:composer_icons> ${name} ${icons} ${ORVO_ICON_SIZES}
-    DEPENDS composer_icons
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 ${composer_icons} ${name} ${icons} ${sizes}
+    DEPENDS ${composer_icons}
     COMMENT "Writing the icon of ${name} for the desktop" VERBATIM)
+  if(WIN32)
+    add_custom_command(OUTPUT ${icons}/${name}.ico
+      COMMAND ${ICOTOOL_EXECUTABLE} --create --output=${icons}/${name}.ico ${icon_files}
+      DEPENDS ${icon_files}
+      COMMENT "Writing the icon of ${name} for its executable" VERBATIM)
+    list(APPEND icon_files ${icons}/${name}.ico)
+  endif()
   add_custom_target(${name}_icon_files ALL DEPENDS ${icon_files})
   add_dependencies(${name} ${name}_icon_files)
   orvo_add_composer_resources(${name} NAME ${name} ICON ${icons}/${name}.ico)

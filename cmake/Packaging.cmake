@@ -1,11 +1,23 @@
+# The composers as they are handed out: `cpack` in the build directory.
+set(CPACK_PACKAGE_NAME orvo-composers)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+
+# For Windows, a zip of the four programs (installed into its top folder), the README and
+# the licence (scripts/dev.sh package-windows).
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x64)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+  include(CPack)
+  return()
+endif()
+
 # A Debian package of the composers (the three programs with their icons, desktop entries,
 # AppStream metadata and manual pages, and composer-replay): `cpack -G DEB` in the build
 # directory (scripts/dev.sh package).
 # The newest entry of desktop/debian/changelog gives the package's revision, its maintainer
 # and the release date that the manual pages and the metadata carry (ORVO_RELEASE_DATE).
-if(WIN32)
-  return()
-endif()
 set(ORVO_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/desktop/debian)
 file(READ ${ORVO_DEBIAN_DIR}/changelog changelog)
 if(NOT changelog MATCHES "^orvo-composers \\(([^)]+)-([^)-]+)\\)")
@@ -29,9 +41,7 @@ list(GET release 0 ORVO_RELEASE_EPOCH)
 list(GET release 1 ORVO_RELEASE_DATE)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORVO_DEBIAN_DIR}/changelog)
 
-set(CPACK_PACKAGE_NAME orvo-composers)
 set(CPACK_PACKAGE_VENDOR Orvo)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 # The synopsis line, and the extended description: paragraphs of lines shorter than 80.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "rustle, pulsar and twinwave compose by hand the music bytes of a game whose

@@ -1,8 +1,7 @@
-// Build tool of the composer programs: writes a program's icon (resource 128) as the files
-// the desktop's icon theme and a Windows resource script take.
+// Build tool of the composer programs: writes a program's icon (resource 128) as the images
+// the desktop's icon theme takes, from which a Windows build also makes its .ico.
 //   composer_icons NAME DIRECTORY SIZE...
-// makes DIRECTORY/hicolor/<n>x<n>/apps/NAME.png for each SIZE n, and DIRECTORY/NAME.ico with
-// the icon's own images.
+// makes DIRECTORY/hicolor/<n>x<n>/apps/NAME.png for each SIZE n.
 #include "framework/icon_export.h"
 #include "pulsar/composer_dlg.h"
 #include "rustle/composer_dlg.h"
@@ -49,10 +48,6 @@ int main(int argc, char** argv)
             std::cerr << "cannot write the " << sizeName << " icon into " << folder << '\n';
             return 1;
         }
-    }
-    if (!AfxSaveIconAsIco(IDI_COMPOSER, (directory / (name + ".ico")).string().c_str())) {
-        std::cerr << "cannot write " << name << ".ico into " << directory << '\n';
-        return 1;
     }
     return 0;
 }

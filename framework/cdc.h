@@ -5,6 +5,9 @@
 #include <memory>
 
 class CWnd;
+namespace detail {
+struct PaintContext;
+}
 
 // A paint context.
 class CDC {
@@ -29,5 +32,5 @@ public:
     ~CPaintDC() override;
 
 private:
-    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<detail::PaintContext> paint_;
 };

@@ -7,7 +7,11 @@
 
 namespace detail {
 class DialogWindow;
-}
+// Deletes a dialog's window: each backend its own.
+struct DialogWindowDeleter {
+    void operator()(DialogWindow* window) const;
+};
+}  // namespace detail
 
 // A dialog built from a dialog template resource.
 //
@@ -26,12 +30,12 @@ public:
     // dialog is ended, destroys the window and returns the end code; -1 when there is no
     // such template.
     virtual int DoModal();
-    // Creates the window, runs OnInitDialog and shows it without waiting (modeless).
-    BOOL Create();
-
     // Ends the dialog with `result`, which DoModal returns.
     void EndDialog(int result);
 
+    // For the tests that drive the Qt backend's widgets; the Windows backend has neither.
+    // Creates the window, runs OnInitDialog and shows it without waiting (modeless).
+    BOOL Create();
     // The base units of the dialog's font, for converting dialog units into pixels.
     DialogBaseUnits GetDialogBaseUnits() const;
 
@@ -49,10 +53,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Creates the window from the template and runs OnInitDialog; false without a template.
-    bool CreateAndInitialise();
+    // The window, which binds this object and runs OnInitDialog once its controls exist.
+    friend class detail::DialogWindow;
+
     void FillListsFromInitData();
 
     int templateId_;
-    std::unique_ptr<detail::DialogWindow> window_;
+    std::unique_ptr<detail::DialogWindow, detail::DialogWindowDeleter> window_;
 };

@@ -30,7 +30,9 @@ public:
 
 private:
     friend int AfxWinMain(int argc, char* argv[]);
-    void NameAfterExecutable(const char* executablePath);
+    // Takes `executableName`, the executable's file name without its extension, as the
+    // application's name unless it was given one.
+    void NameAfterExecutable(std::string executableName);
 
     std::string appName_;
 };

@@ -1,28 +1,7 @@
 #include "framework/cwnd.h"
 
 #include "framework/data_exchange.h"
-#include "framework/detail/dialog_window.h"
-#include "framework/detail/qt_text.h"
-#include "framework/detail/window_link.h"
-#include "framework/detail/window_text.h"
-
-#include <QPainter>
-
-CWnd::CWnd() : link_(std::make_unique<detail::WindowLink>()) {}
-
-CWnd::~CWnd() = default;
-
-HWND CWnd::GetSafeHwnd() const
-{
-    return link_->widget.data();
-}
-
-HWND CWnd::GetDlgItem(int id) const
-{
-    const detail::DialogWindow* dialog = detail::DialogWindow::Of(GetSafeHwnd());
-    const detail::DialogControl* control = dialog != nullptr ? dialog->FindControl(id) : nullptr;
-    return control != nullptr ? control->widget : nullptr;
-}
+#include "framework/detail/backend.h"
 
 BOOL CWnd::SubclassDlgItem(int id, CWnd* parent)
 {
@@ -31,11 +10,6 @@ BOOL CWnd::SubclassDlgItem(int id, CWnd* parent)
         return FALSE;
     AttachWindow(control);
     return TRUE;
-}
-
-void CWnd::AttachWindow(HWND window)
-{
-    link_->widget = window;
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
@@ -49,47 +23,23 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 
 void CWnd::GetWindowText(CString& text) const
 {
-    text = CString(detail::ToBytes(detail::WindowText(GetSafeHwnd())));
+    text = CString(detail::WindowText(GetSafeHwnd()));
 }
 
 void CWnd::SetWindowText(const char* text)
 {
-    detail::SetWindowText(GetSafeHwnd(), detail::ToQString(text));
+    detail::SetWindowText(GetSafeHwnd(), text);
 }
 
-void CWnd::SetIcon(HICON icon, BOOL /*bBigIcon*/)
-{
-    detail::DialogWindow::Of(GetSafeHwnd())->SetIcon(icon);
-}
-
-BOOL CWnd::IsIconic() const
-{
-    return GetSafeHwnd()->isMinimized() ? TRUE : FALSE;
-}
-
-void CWnd::GetClientRect(LPRECT rect) const
-{
-    *rect = RECT{0, 0, GetSafeHwnd()->width(), GetSafeHwnd()->height()};
-}
-
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+BOOL CWnd::OnWndMsg(UINT message, LRESULT* result)
 {
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0);
     if (entry == nullptr)
-        return DefWindowProc(message, wParam, lParam);
+        return FALSE;
+    *result = 0;
     if (const auto* cursorHandler = std::get_if<AFX_PMSG_CURSOR>(&entry->handler))
-        return reinterpret_cast<LRESULT>((this->*(*cursorHandler))());
-    if (const auto* handler = std::get_if<AFX_PMSG>(&entry->handler))
+        *result = reinterpret_cast<LRESULT>((this->*(*cursorHandler))());
+    else if (const auto* handler = std::get_if<AFX_PMSG>(&entry->handler))
         (this->*(*handler))();
-    return 0;
-}
-
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM /*lParam*/)
-{
-    HWND window = GetSafeHwnd();
-    if (message == WM_ICONERASEBKGND) {
-        reinterpret_cast<QPainter*>(wParam)->fillRect(window->rect(), window->palette().window());
-        return 1;
-    }
-    return 0;
+    return TRUE;
 }

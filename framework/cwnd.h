@@ -34,20 +34,24 @@ public:
     void GetWindowText(CString& text) const;
     void SetWindowText(const char* text);
 
-    // Sets the window's icon, at the big and at the small size alike: the programs set the
-    // same icon as both.
+    // Sets the window's big or small icon. (The toolkit's window icon takes both sizes from
+    // `icon` at once: the programs set the same icon as both.)
     void SetIcon(HICON icon, BOOL bBigIcon);
     BOOL IsIconic() const;
-    void GetClientRect(LPRECT rect) const;
+    void GetClientRect(CRect* rect) const;
 
-    // Runs the message map's entry for `message`; without one, the window's default:
-    // WM_ICONERASEBKGND fills the paint context (wParam) with the window's background.
+    // Sends `message` to the window: its message map's entry runs, or else the window's
+    // default (WM_ICONERASEBKGND fills the paint context, wParam, with the background).
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Runs the message map's entry for window message `message`; FALSE when there is none.
+    // The window receiving the message calls it.
+    BOOL OnWndMsg(UINT message, LRESULT* result);
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
 
-    // The default painting; the toolkit has already drawn the window's background.
+    // The default painting, which the window does itself once the handler returns.
     void OnPaint() {}
     // The default drag icon: none, so the system uses its own.
     HCURSOR OnQueryDragIcon() { return nullptr; }
@@ -55,7 +59,5 @@ protected:
     void AttachWindow(HWND window);
 
 private:
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-
     std::unique_ptr<detail::WindowLink> link_;
 };

@@ -1,24 +1,25 @@
 #include "framework/data_exchange.h"
 
-#include "framework/detail/dialog_window.h"
-#include "framework/detail/window_text.h"
+#include "framework/detail/backend.h"
+#include "framework/detail/control_kind.h"
 
-#include <QAbstractButton>
-
+#include <charconv>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 // The radio buttons from control `firstId` to the template's end: a program's one radio
 // group, which no later control with WS_GROUP ends.
-std::vector<QAbstractButton*> RadioGroupFrom(const detail::DialogWindow& dialog, int firstId)
+std::vector<HWND> RadioGroupFrom(const CWnd& dialog, int firstId)
 {
-    std::vector<QAbstractButton*> radios;
+    std::vector<HWND> radios;
     bool inGroup = false;
-    for (const detail::DialogControl& control : dialog.Controls()) {
-        inGroup = inGroup || control.item->id == firstId;
-        if (inGroup && control.kind == detail::ControlKind::RadioButton)
-            radios.push_back(static_cast<QAbstractButton*>(control.widget));
+    for (const DialogItemTemplate& item : detail::TemplateItemsOf(dialog.GetSafeHwnd())) {
+        inGroup = inGroup || item.id == firstId;
+        if (inGroup && detail::KindOf(item) == detail::ControlKind::RadioButton)
+            radios.push_back(dialog.GetDlgItem(item.id));
     }
     return radios;
 }
@@ -34,27 +35,28 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 void DDX_Text(CDataExchange* pDX, int id, int& value)
 {
     HWND edit = pDX->m_pDlgWnd->GetDlgItem(id);
-    if (pDX->m_bSaveAndValidate)
-        value = detail::WindowText(edit).toInt();
-    else
-        detail::SetWindowText(edit, QString::number(value));
+    if (pDX->m_bSaveAndValidate) {
+        const std::string text = detail::WindowText(edit);
+        value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+    } else {
+        detail::SetWindowText(edit, std::to_string(value));
+    }
 }
 
-// The radio buttons of a dialog exclude each other by themselves, as the toolkit's radio
-// buttons of one parent do: checking one clears the rest. The programs write no position
-// outside the group but -1 before any radio button is checked, which leaves them all clear.
+// Checking one radio button clears the others, and -1 checks none. The programs write -1
+// only before any radio button is checked.
 void DDX_Radio(CDataExchange* pDX, int id, int& value)
 {
-    const std::vector<QAbstractButton*> radios =
-        RadioGroupFrom(*detail::DialogWindow::Of(pDX->m_pDlgWnd->GetSafeHwnd()), id);
+    const std::vector<HWND> radios = RadioGroupFrom(*pDX->m_pDlgWnd, id);
     if (!pDX->m_bSaveAndValidate) {
-        if (value >= 0 && value < std::ssize(radios))
-            radios[static_cast<std::size_t>(value)]->setChecked(true);
+        for (std::size_t i = 0; i < radios.size(); ++i)
+            detail::SetChecked(radios[i], std::cmp_equal(i, value));
         return;
     }
     value = -1;
     for (std::size_t i = 0; i < radios.size(); ++i) {
-        if (radios[i]->isChecked())
+        if (detail::IsChecked(radios[i]))
             value = static_cast<int>(i);
     }
 }

@@ -5,8 +5,11 @@
 #                                                 static analysis, the plain build's tests, every
 #                                                 test again under the sanitizers, the fuzz targets
 #   scripts/dev.sh test-plain                     only the plain build's tests (quicker)
+#   scripts/dev.sh test-windows                   the Windows build (MinGW-w64) and its tests under
+#                                                 Wine
 #   scripts/dev.sh screenshots                    remake docs/*.png from the running programs
-#   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md)
+#   scripts/dev.sh bench                          build, run the benchmarks (docs/PERFORMANCE.md),
+#                                                 the Windows programs' start-up under Wine too
 #   scripts/dev.sh package                        build the Debian package in build/package, with
 #                                                 Debian's compiler flags (dpkg-buildflags)
 #   scripts/dev.sh package-test                   build it, check it with lintian, install it here
@@ -15,11 +18,13 @@
 #                                                 and on Wayland (weston), remove it again
 #   scripts/dev.sh package-test-fresh             build it, install it into a fresh Debian 12 root
 #                                                 made with debootstrap (root), start each program
+#   scripts/dev.sh package-windows                build the Windows programs and zip them with the
+#                                                 README and the licence (build/windows/*.zip)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libqt6test6 fonts-ipafont-gothic xvfb x11-utils
-    xdotool xclip desktop-file-utils help2man groff-base man-db)
+    xdotool xclip openbox wmctrl desktop-file-utils help2man groff-base man-db)
 
 install_missing() {
     local missing=()
@@ -39,6 +44,15 @@ build() {
     cmake --build --preset default
 }
 
+# The Windows programs, cross-built; the default build's composer_icons draws their icons.
+windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest icoutils wine wine64 netpbm)
+build_windows() {
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target composer_icons
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -54,13 +68,29 @@ test-plain)
     build
     ctest --preset default
     ;;
+test-windows)
+    packages+=("${windows_packages[@]}")
+    install_missing
+    build_windows
+    ctest --preset windows
+    ;;
+package-windows)
+    packages+=("${windows_packages[@]}")
+    install_missing
+    build_windows
+    rm -f build/windows/orvo-composers-*.zip
+    (cd build/windows && cpack -G ZIP)
+    cmake -E tar tf build/windows/orvo-composers-*-windows-x64.zip
+    ;;
 test)
     # clang and its runtime build the fuzz targets; clang-tidy and cppcheck check the sources.
-    packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind)
+    packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind "${windows_packages[@]}")
     install_missing
     build
-    scripts/lint.sh build/default
+    build_windows
+    scripts/lint.sh build/default build/windows
     ctest --preset default
+    ctest --preset windows
     for preset in asan fuzz; do
         cmake --preset "$preset" >/dev/null
         cmake --build --preset "$preset"
@@ -68,16 +98,21 @@ test)
     done
     ;;
 screenshots)
-    packages+=(scrot)
+    packages+=(scrot "${windows_packages[@]}")
     install_missing
     build
-    SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.'
+    SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.(rustle|pulsar|twinwave)$'
     SCREENSHOT_DIR="$PWD/docs/scaling" ctest --preset default -R 'ScreenScale\.'
+    build_windows
+    SCREENSHOT_DIR="$PWD/docs" ctest --preset windows -R '^e2e\.pulsar$'
     ;;
 bench)
+    packages+=("${windows_packages[@]}")
     install_missing
     build
     cmake --build --preset default --target bench
+    build_windows
+    cmake --build --preset windows --target bench
     ;;
 package | package-test | package-test-fresh)
     # dpkg-dev: dpkg-buildflags, and dpkg-shlibdeps for the package's dependencies;
@@ -100,7 +135,7 @@ package | package-test | package-test-fresh)
     esac
     ;;
 *)
-    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | screenshots | bench | package | package-test | package-test-fresh" >&2
+    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | test-windows | screenshots | bench | package | package-test | package-test-fresh | package-windows" >&2
     exit 2
     ;;
 esac

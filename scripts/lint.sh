@@ -2,10 +2,12 @@
 # Static analysis of the project's own sources: clang-tidy with .clang-tidy and cppcheck
 # with .cppcheck-suppressions, over the files that a configured build compiles (its
 # compile_commands.json). Any finding fails the run.
-#   scripts/lint.sh [--all] [BUILD_DIR]     BUILD_DIR defaults to build/default
+#   scripts/lint.sh [--all] [BUILD_DIR [WINDOWS_BUILD_DIR]]     BUILD_DIR defaults to build/default
 # clang-tidy reads the programs, the framework, the core, the fuzz targets and the shared
 # test helpers; --all adds every test file (slow: the test files pull in GoogleTest and Qt
-# Test, and parsing those dominates). cppcheck always reads every file.
+# Test, and parsing those dominates). cppcheck always reads every file. With a Windows
+# build (the windows preset) both also read the framework's Win32 backend, which only that
+# build compiles, for the MinGW-w64 target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,23 +17,46 @@ if [ "${1:-}" = "--all" ]; then
     shift
 fi
 build=${1:-build/default}
-[ -f "$build/compile_commands.json" ] || { echo "lint: no $build/compile_commands.json; configure that build first" >&2; exit 2; }
+windows_build=${2:-}
+for dir in "$build" $windows_build; do
+    [ -f "$dir/compile_commands.json" ] || { echo "lint: no $dir/compile_commands.json; configure that build first" >&2; exit 2; }
+done
 
 # Findings in our own headers count; the system's and the build tree's do not.
 own_headers="^$PWD/(bench|core|desktop|framework|fuzz|pulsar|replay|rustle|shell|tests|twinwave)/"
 jobs=$(nproc)
 
-echo "== clang-tidy"
-run-clang-tidy-14 -quiet -p "$build" -j "$jobs" -header-filter="$own_headers" "^$PWD/($tidy_dirs)/" \
-    >"$build/clang-tidy.log" 2>&1 || {
-    grep -E -A3 '(warning|error): ' "$build/clang-tidy.log" >&2
-    echo "lint: clang-tidy found the faults above (full log: $build/clang-tidy.log)" >&2
-    exit 1
+# tidy BUILD_DIR FILES_REGEX [CLANG_TIDY_ARGUMENT...]
+tidy() {
+    local dir=$1 files=$2
+    shift 2
+    echo "== clang-tidy ($dir)"
+    run-clang-tidy-14 -quiet -p "$dir" -j "$jobs" -header-filter="$own_headers" "$@" "$files" \
+        >"$dir/clang-tidy.log" 2>&1 || {
+        grep -E -A3 '(warning|error): ' "$dir/clang-tidy.log" >&2
+        echo "lint: clang-tidy found the faults above (full log: $dir/clang-tidy.log)" >&2
+        exit 1
+    }
+    echo "clang-tidy: no findings"
 }
-echo "clang-tidy: no findings"
 
-echo "== cppcheck"
-cppcheck --project="$build/compile_commands.json" --library=googletest --library=qt --std=c++20 \
-    --enable=warning,performance,portability,style --inline-suppr --suppressions-list=.cppcheck-suppressions \
-    --error-exitcode=1 --quiet -j "$jobs"
-echo "cppcheck: no findings"
+# check BUILD_DIR [CPPCHECK_ARGUMENT...]
+check() {
+    local dir=$1
+    shift
+    echo "== cppcheck ($dir)"
+    cppcheck --project="$dir/compile_commands.json" --library=googletest --library=qt --std=c++20 \
+        --enable=warning,performance,portability,style --inline-suppr --suppressions-list=.cppcheck-suppressions \
+        --error-exitcode=1 --quiet -j "$jobs" "$@"
+    echo "cppcheck: no findings"
+}
+
+tidy "$build" "^$PWD/($tidy_dirs)/"
+check "$build"
+if [ -n "$windows_build" ]; then
+    # Clang finds the MinGW-w64 C++ headers where Debian's cross compiler keeps them.
+    mingw_cxx=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
+    tidy "$windows_build" "^$PWD/framework/win32/" -extra-arg=--target=x86_64-w64-mingw32 \
+        -extra-arg=-isystem$mingw_cxx -extra-arg=-isystem$mingw_cxx/x86_64-w64-mingw32
+    check "$windows_build" --file-filter='*framework/win32/*' --platform=win64
+fi

@@ -3,13 +3,11 @@
 #include "core/program.h"
 #include "framework/resources.h"
 #include "shell/control_names.h"
+#include "shell/resource_ids.h"
 
 #include <array>
 #include <span>
 #include <vector>
-
-inline constexpr int IDD_COMPOSER = 102;
-inline constexpr int IDI_COMPOSER = 128;
 
 // Everything a composer program links in as resources, made from its description: the
 // dialog template, the region list's labels, the icon's two images and the names of its

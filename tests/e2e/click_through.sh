@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Runs a built composer under a real X server and uses it as a person would: real pointer
-# clicks and key presses, the output copied through the clipboard, Escape to close.
+# clicks and key presses, the output copied through the clipboard, Escape or the close box
+# to close.
 #   click_through.sh EXE TITLE WIDTH_DU HEIGHT_DU EXPECTED ACTION...
 # An ACTION is "click:X,Y,W,H" (a control's rectangle in dialog units; its centre is
 # clicked), "wheel:X,Y,W,H,N" (the wheel turned N notches over its centre, negative up),
-# "key:NAME" (an xdotool key name) or "output:X,Y,W,H" (the output box, which is clicked,
-# selected and copied after the other actions). The run passes when the clipboard
-# holds EXPECTED and the program ends with status 0 after Escape.
-# With SCREENSHOT_DIR set, the dialog is also saved there as <program>.png before Escape.
+# "key:NAME" (an xdotool key name), "output:X,Y,W,H" (the output box, which is clicked,
+# selected and copied after the other actions) or "close-box" (the program is ended with the
+# close box, not Escape). The run passes when the clipboard holds EXPECTED and the program
+# ends with status 0.
+# With SCREENSHOT_DIR set, the dialog is also saved there as <program>.png before it ends
+# (<program>-wine.png for a Windows program).
 set -euo pipefail
 
 exe=$1 title=$2 width_du=$3 height_du=$4 expected=$5
@@ -17,13 +20,14 @@ source "$(dirname "$0")/x_session.sh"
 start_x_server
 start_program "$title" "$exe"
 
-output_rect=""
+output_rect="" ending=Escape
 for action in "$@"; do
     case $action in
     click:*) IFS=, read -r x y w h <<<"${action#click:}"; click_du "$x" "$y" "$w" "$h" ;;
     wheel:*) IFS=, read -r x y w h n <<<"${action#wheel:}"; wheel_du "$x" "$y" "$w" "$h" "$n" ;;
     key:*) xdotool key "${action#key:}"; sleep 0.05 ;;
     output:*) output_rect=${action#output:} ;;
+    close-box) ending="close box" ;;
     *) echo "unknown action $action" >&2; exit 1 ;;
     esac
 done
@@ -31,11 +35,11 @@ done
 IFS=, read -r x y w h <<<"$output_rect"
 copied=$(copy_box_du "$x" "$y" "$w" "$h")
 if [ -n "${SCREENSHOT_DIR:-}" ]; then
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$(basename "$exe").png"
+    window_geometry
+    scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$(basename "$exe" .exe)${WINE_SESSION:+-wine}.png"
 fi
 status=0
-end_with_escape || status=$?
+end_with_escape "$ending" || status=$?
 if [ "$copied" != "$expected" ]; then
     echo "copied '$copied', expected '$expected'" >&2
     exit 1

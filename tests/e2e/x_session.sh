@@ -3,9 +3,18 @@
 # a box's text through the clipboard, as a person would.
 # The caller sets `width_du` and `height_du`, the dialog template's size in dialog units.
 
-# Starts Xvfb on a display it picks itself, so that runs side by side never share one. It
-# does not reset when its last client leaves, so that a program can be started again.
+# Starts Xvfb on a display it picks itself, so that runs side by side never share one, and
+# a window manager, which gives the windows their close box. The server does not reset when
+# its last client leaves, so that a program can be started again.
+# With WINE_SESSION set, the programs are Windows ones: they run under Wine (run.sh) on the
+# X server and window manager of that session instead.
 start_x_server() {
+    if [ -n "${WINE_SESSION:-}" ]; then
+        source "$WINE_SESSION"
+        launcher=("$(dirname "${BASH_SOURCE[0]}")/../windows/run.sh" "$WINE_SESSION")
+        trap stop_x_session EXIT
+        return
+    fi
     local display_file
     display_file=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
@@ -16,21 +25,37 @@ start_x_server() {
     export DISPLAY=":$(head -n1 "$display_file")" QT_QPA_PLATFORM=xcb
     rm -f "$display_file"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    openbox >/dev/null 2>&1 &
+    window_manager=$!
+    wait_for_window_manager
+}
+
+# A window mapped before the window manager runs may never be shown.
+wait_for_window_manager() {
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return
+        sleep 0.05
+    done
+    echo "the window manager did not start" >&2
+    exit 1
 }
 
 # Ends the program and the server; a caller's own on_session_end runs first.
 stop_x_session() {
     if declare -F on_session_end >/dev/null; then on_session_end; fi
     [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+    [ -n "${window_manager:-}" ] && kill "$window_manager" 2>/dev/null || true
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
 }
+
+launcher=()
 
 # Starts COMMAND... in the background and waits for its window titled TITLE; sets `app`
 # (the process), `window`, and WIDTH and HEIGHT (the client area in pixels).
 start_program() {
     local title=$1
     shift
-    "$@" &
+    "${launcher[@]}" "$@" &
     app=$!
     window=""
     local pattern
@@ -42,15 +67,27 @@ start_program() {
     done
     [ -n "$window" ] || { echo "no window titled '$title'" >&2; return 1; }
     sleep 0.5
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    window_geometry
+}
+
+# Sets X, Y, WIDTH and HEIGHT: where the client area of `window` is on the screen.
+window_geometry() {
+    eval "$(xwininfo -id "$window" | sed -nE 's/^ *Absolute upper-left (X|Y): *(-?[0-9]+)$/\1=\2/p;
+        s/^ *(Width|Height): *([0-9]+)$/\U\1\E=\2/p')"
 }
 
 # Ends the program as a user would: Escape in its window, which gets the keyboard focus
-# first. Returns the program's exit status; a program still running 5 s later is ended.
+# first, or with `close box`, the close box of its caption (the window manager asks the
+# window to close). Returns the program's exit status; a program still running 5 s later
+# is ended.
 end_with_escape() {
-    xdotool windowfocus --sync "$window" key Escape
+    if [ "${1:-}" = "close box" ]; then
+        wmctrl -i -c "$window"
+    else
+        xdotool windowfocus --sync "$window" key Escape
+    fi
     for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill "$app" 2>/dev/null && echo "still running 5 s after Escape" >&2
+    kill "$app" 2>/dev/null && echo "still running 5 s after ${1:-Escape}" >&2
     local status=0
     wait "$app" || status=$?
     app=""

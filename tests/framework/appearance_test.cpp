@@ -1,5 +1,6 @@
 // How a dialog looks: its layout in dialog units of its font, its icons, and the icon it
 // paints while minimised.
+#include "framework/qt/dialog_units.h"
 #include "shell/minimised_icon.h"
 #include "tests/framework/noise_dialog.h"
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root as a package would (prefix /usr) and checks what
-# a desktop needs: each program, its icon in every theme size as a PNG of that size (and
-# the .ico the build makes for Windows), a desktop entry that names them, AppStream metadata
-# that names the entry, and a manual page (composer-replay's too); that no
+# a desktop needs: each program, its icon in every theme size as a PNG of that size, a
+# desktop entry that names them, AppStream metadata that names the entry, and a manual page
+# (composer-replay's too); that no
 # program carries a name of an environment variable of ours (they read none); then starts
 # each installed program under a real X server, which must show its dialog with the entry's
 # name as its title and end with status 0 on Escape.
@@ -35,13 +35,6 @@ for program in rustle pulsar twinwave; do
         [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] || fail "$icon is no PNG"
         [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
     done
-    # The icon for the Windows resource script, made beside the build: two images, 32 and
-    # 16 pixels, in 16 colours of 4 bits each.
-    ico=$build/$program/icons/$program.ico
-    [ -f "$ico" ] || fail "no $ico"
-    [ "$(bytes "$ico" 0 6)" = "0 0 1 0 2 0" ] || fail "$ico is no icon of two images"
-    [ "$(bytes "$ico" 6 3) $(bytes "$ico" 12 1)" = "32 32 16 4" ] || fail "$ico: first image not 32 x 32 in 16 colours"
-    [ "$(bytes "$ico" 22 3) $(bytes "$ico" 28 1)" = "16 16 16 4" ] || fail "$ico: second image not 16 x 16 in 16 colours"
     entry=$root/usr/share/applications/$program.desktop
     [ -f "$entry" ] || fail "no desktop entry for $program"
     for key in Name 'Name\[ja\]' Comment Icon Exec Categories; do
@@ -61,7 +54,7 @@ for program in rustle pulsar twinwave; do
     start_program "$(entry_value "$entry" Name)" "$root/usr/bin/$program" 2>/dev/null ||
         fail "installed $program showed no window titled $(entry_value "$entry" Name)"
     end_with_escape || fail "installed $program ended with status $? after Escape"
-    echo "$program: program, 5 icons, .ico, desktop entry, metadata and manual page in place; no ORVO_ name; shown, ended by Escape"
+    echo "$program: program, 5 icons, desktop entry, metadata and manual page in place; no ORVO_ name; shown, ended by Escape"
 done
 [ -x "$root/usr/bin/composer-replay" ] && [ -f "$root/usr/share/man/man1/composer-replay.1.gz" ] ||
     fail "no composer-replay or no manual page for it"

@@ -46,30 +46,30 @@ protected:
         ASSERT_EQ(driver_.Show(), expected_.Show()) << "right after set-up";
     }
 
-    // A key where the focus is, to the dialog and to the model; returns what it was. The
-    // keys whose effect there the dialog leaves to the toolkit's taste (Space opening the
-    // list, typing searching a list without a text field, arrows moving between radio
-    // buttons) become Tab.
+    // A key where the focus is, to the dialog and to the model; returns what it was. Typing
+    // on a list without a text field searches it as the toolkit likes: that becomes Tab.
     std::string PressKey(QKeyCombination press)
     {
         const int focused = FocusedControl();
         const bool onList = focused == ids_.regionList;
         const bool onRadio = focused >= ids_.firstLength && focused < ids_.firstLength + 8;
         const Qt::Key key = press.key();
-        const bool moves = key >= Qt::Key_Home && key <= Qt::Key_Down;  // Home, End and the arrows
         const bool types = key == Qt::Key_A || key == Qt::Key_7;
-        if ((onList && (key == Qt::Key_Space || key == Qt::Key_Left || key == Qt::Key_Right || (types && !editableList_)))
-            || (onRadio && moves))
+        if (onList && types && !editableList_)
             press = kKeys[0];
         ::PressKey(press.key(), press.keyboardModifiers());
 
+        // On a list without a text field every arrow key picks the item before or after, up to
+        // either end; in a text field Left and Right move the caret.
+        const bool back = press.key() == Qt::Key_Up || (!editableList_ && press.key() == Qt::Key_Left);
+        const bool on = press.key() == Qt::Key_Down || (!editableList_ && press.key() == Qt::Key_Right);
         const int item = expected_.SelectedItem(), last = expected_.RegionCount() - 1;
         if (press.key() == Qt::Key_Space && onRadio)
             expected_.CheckLength(focused - ids_.firstLength);
         else if (press.key() == Qt::Key_Space && !onList)
             expected_.Click(focused);  // a push button's click; nothing on the boxes
-        else if (onList && (press.key() == Qt::Key_Up || press.key() == Qt::Key_Down))  // one item on, up to either end
-            expected_.PickRegion(std::clamp(item + (press.key() == Qt::Key_Up ? -1 : 1), 0, last));
+        else if (onList && (back || on))
+            expected_.PickRegion(std::clamp(item + (back ? -1 : 1), 0, last));
         else if (onList && !editableList_ && (press.key() == Qt::Key_Home || press.key() == Qt::Key_End))
             expected_.PickRegion(press.key() == Qt::Key_Home ? 0 : last);  // in a text field they move the caret
         return "key " + QKeySequence(press).toString().toStdString() + " on " + std::to_string(focused);

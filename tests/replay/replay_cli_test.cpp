@@ -1,10 +1,16 @@
 // composer-replay through its command line: a script in, the printed lines and status out.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -27,6 +33,20 @@ std::string Slurp(const std::string& path)
     return text.str();
 }
 
+// Runs `command` in the system's command interpreter; returns its exit status.
+int Run(const std::string& command)
+{
+#ifdef _WIN32
+    // The interpreter takes away the first and the last quote of a line that holds more.
+    return std::system(("\"" + command + "\"").c_str());
+#else
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+// Runs composer-replay with `arguments` (quoted with double quotes, which both the POSIX shell
+// and Windows' command interpreter take) and `script` as its standard input.
 ReplayRun Replay(const std::string& arguments, const std::string& script)
 {
     // CTest runs tests side by side: each run has files of its own.
@@ -34,9 +54,11 @@ ReplayRun Replay(const std::string& arguments, const std::string& script)
                              + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
     std::ofstream(in) << script;
-    const std::string command = std::string(REPLAY_EXE) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    const std::string command = "\"" REPLAY_EXE "\" " + arguments + " <" + in + " >" + out + " 2>" + err;
+    ReplayRun run{Run(command), Slurp(out), Slurp(err)};
+    for (const std::string& file : {in, out, err})
+        std::remove(file.c_str());
+    return run;
 }
 
 }  // namespace
@@ -125,7 +147,7 @@ TEST(ReplayTool, SamplesShowWhatTheirCommentsSay)
 // Bytes back into clicks: a worked example typed loosely, spaced at will (lower case: below).
 TEST(ReplayTool, DecodesBytesIntoTheClicksThatWriteThem)
 {
-    const ReplayRun decoded = Replay("decode twinwave 0 '81 14 1887' 04 '00\t87 14'", "");
+    const ReplayRun decoded = Replay("decode twinwave 0 \"81 14 1887\" 04 \"00\t87 14\"", "");
     EXPECT_EQ(decoded.status, 0) << decoded.err;
     EXPECT_EQ(decoded.out, "region 0\nclick 1020  # C 3\nclick 1022  # D 3\nlength 3\nclick 1063  # rest\n"
                            "click 1083  # end marker\nclick 1020  # C 3\nshow\n");
@@ -136,13 +158,14 @@ TEST(ReplayTool, DecodesBytesIntoTheClicksThatWriteThem)
 TEST(ReplayTool, DecodeNamesTheFirstBadByte)
 {
     const std::pair<std::string, const char*> cases[] = {{"rustle 0 44FF", "byte 1: no click writes FF here"},
-        {"twinwave 0 81ff", "byte 1: no click writes FF here"}, {"pulsar 12 '14 D'", "byte 1: a byte needs two hex"},
-        {"pulsar 12 '14 D 5'", "byte 1: a byte needs two hex"}, {"pulsar 12 14D50g", "byte 2: 'g' is no hex digit"},
+        {"twinwave 0 81ff", "byte 1: no click writes FF here"}, {"pulsar 12 \"14 D\"", "byte 1: a byte needs two hex"},
+        {"pulsar 12 \"14 D 5\"", "byte 1: a byte needs two hex"}, {"pulsar 12 14D50g", "byte 2: 'g' is no hex digit"},
         {"twinwave 1 811400", "byte 2: the end marker 00 is refused"}, {"twinwave 0 00", "byte 0: the end marker"},
         {"twinwave 0 81140018", "byte 3: note 18 needs a length byte"}, {"twinwave 0 81", "byte 1: the bytes end inside"},
         {"pulsar 0 " + std::string(1998, 'C'), "byte 998: more than 998 entries"}, {"rustle 5 00", "no region of rustle"},
-        {"pulsar 12 '14\x1b[2J'", "byte 1: '\\x1B' is no hex digit"},
-        {"rustle " + std::string(100'000, '7') + " 00", "'77777777777777777777...' is no region"},
+        {"pulsar 12 \"14\x1b[2J\"", "byte 1: '\\x1B' is no hex digit"},
+        // As long a word as every platform's command line takes (Windows' takes 8191 characters).
+        {"rustle " + std::string(5'000, '7') + " 00", "'77777777777777777777...' is no region"},
         {"noise 0 00", "Usage:"}, {"rustle 0", "Usage:"}};
     for (const auto& [arguments, error] : cases) {
         const ReplayRun run = Replay("decode " + arguments, "");

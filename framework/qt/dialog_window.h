@@ -1,7 +1,8 @@
 #pragma once
 
-#include "framework/detail/dialog_control.h"
-#include "framework/dialog_units.h"
+#include "framework/cdialog.h"
+#include "framework/detail/control_kind.h"
+#include "framework/qt/dialog_units.h"
 #include "framework/resources.h"
 #include "framework/win_types.h"
 
@@ -16,13 +17,21 @@ class QKeyEvent;
 
 namespace detail {
 
+// One control of a dialog, in template order.
+struct DialogControl {
+    const DialogItemTemplate* item;
+    ControlKind kind;
+    HWND window;
+};
+
 // The window of a CDialog: its controls built from the template, the dialog keyboard
 // interface, and the messages it hands to its CDialog (commands, notifications, painting,
 // closing).
 class DialogWindow final : public QDialog {
 public:
-    static std::unique_ptr<DialogWindow> Create(CDialog& owner, const DialogTemplate& dialogTemplate,
-                                                QWidget* parent);
+    // The window of `owner` made from template `templateId`, its controls named and
+    // initialised by the owner's OnInitDialog; nullptr when there is no such template.
+    static std::unique_ptr<DialogWindow, DialogWindowDeleter> Create(CDialog& owner, int templateId);
 
     // The dialog window `window` is, or nullptr.
     static DialogWindow* Of(HWND window);
@@ -32,11 +41,10 @@ public:
 
     CDialog& Owner() const { return owner_; }
     std::span<const DialogControl> Controls() const { return controls_; }
+    std::span<const DialogItemTemplate> Items() const { return items_; }
     const DialogControl* FindControl(int id) const;
     DialogBaseUnits BaseUnits() const { return baseUnits_; }
 
-    // Gives each control named in `names` that name for assistive technology.
-    void NameControls(std::span<const ControlNameRecord> names);
     // Sets the window icon, `icon` at its standard and its small size.
     void SetIcon(HICON icon);
 
@@ -52,12 +60,17 @@ private:
     DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent);
 
     void BuildControls(const DialogTemplate& dialogTemplate);
+    // Gives each control named in `names` that name for assistive technology.
+    void NameControls(std::span<const ControlNameRecord> names);
     void ConnectNotifications(const DialogControl& control);
     // The keys the dialog itself answers; true when `event` was one of them.
     bool HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl);
+    bool HandleControlKey(const QKeyEvent& event, const DialogControl& control);
+    void MoveInGroup(const DialogControl& from, bool backwards);
     void Notify(int id, int code);
 
     CDialog& owner_;
+    std::span<const DialogItemTemplate> items_;
     DialogBaseUnits baseUnits_;
     std::vector<DialogControl> controls_;
 };

@@ -1,4 +1,5 @@
-#include "framework/detail/window_text.h"
+#include "framework/detail/backend.h"
+#include "framework/qt/qt_text.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -55,21 +56,21 @@ void ReplaceTail(QPlainTextEdit& box, const QString& text)
 
 }  // namespace
 
-QString WindowText(const QWidget* window)
+std::string WindowText(HWND window)
 {
     if (const auto* line = qobject_cast<const QLineEdit*>(window))
-        return line->text();
+        return ToBytes(line->text());
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(window))
-        return box->toPlainText();
+        return ToBytes(box->toPlainText());
     return {};
 }
 
-void SetWindowText(QWidget* window, const QString& text)
+void SetWindowText(HWND window, std::string_view text)
 {
     if (auto* line = qobject_cast<QLineEdit*>(window))
-        line->setText(text);
+        line->setText(ToQString(text));
     else if (auto* box = qobject_cast<QPlainTextEdit*>(window))
-        ReplaceTail(*box, text);
+        ReplaceTail(*box, ToQString(text));
 }
 
 }  // namespace detail

@@ -1,6 +1,6 @@
-#include "framework/detail/control_factory.h"
+#include "framework/qt/control_factory.h"
 
-#include "framework/detail/qt_text.h"
+#include "framework/qt/qt_text.h"
 #include "framework/window_styles.h"
 
 #include <QAbstractItemView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/detail/dialog_control.h"
-#include "framework/dialog_units.h"
+#include "framework/detail/control_kind.h"
+#include "framework/qt/dialog_units.h"
 
 class QWidget;
 

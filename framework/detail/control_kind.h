@@ -2,8 +2,6 @@
 
 #include "framework/dialog_template.h"
 
-class QWidget;
-
 namespace detail {
 
 // The kinds of control a template can ask for.
@@ -14,13 +12,6 @@ enum class ControlKind {
     MultiLineEdit,
     ComboBox,
     Static,
-};
-
-// One control of a dialog, in template order.
-struct DialogControl {
-    const DialogItemTemplate* item;
-    ControlKind kind;
-    QWidget* widget;
 };
 
 // The kind the template's class and style ask for.

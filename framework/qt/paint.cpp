@@ -1,11 +1,20 @@
 #include "framework/cdc.h"
 
 #include "framework/cwnd.h"
-#include "framework/detail/icon_object.h"
+#include "framework/qt/icon_object.h"
 #include "framework/system_metrics.h"
 
 #include <QPainter>
 #include <QWidget>
+
+namespace detail {
+
+struct PaintContext {
+    explicit PaintContext(QWidget* window) : painter(window) {}
+    QPainter painter;
+};
+
+}  // namespace detail
 
 CDC::~CDC() = default;
 
@@ -17,10 +26,10 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon)
     return TRUE;
 }
 
-CPaintDC::CPaintDC(CWnd* window) : painter_(std::make_unique<QPainter>(window->GetSafeHwnd()))
+CPaintDC::CPaintDC(CWnd* window) : paint_(std::make_unique<detail::PaintContext>(window->GetSafeHwnd()))
 {
-    if (painter_->isActive())
-        hdc_ = painter_.get();
+    if (paint_->painter.isActive())
+        hdc_ = &paint_->painter;
 }
 
 CPaintDC::~CPaintDC() = default;

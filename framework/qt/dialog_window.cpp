@@ -1,14 +1,15 @@
-#include "framework/detail/dialog_window.h"
+#include "framework/qt/dialog_window.h"
 
 #include "framework/cdialog.h"
-#include "framework/detail/control_factory.h"
-#include "framework/detail/dialog_font.h"
-#include "framework/detail/icon_object.h"
-#include "framework/detail/qt_text.h"
+#include "framework/qt/control_factory.h"
+#include "framework/qt/dialog_font.h"
+#include "framework/qt/icon_object.h"
+#include "framework/qt/qt_text.h"
 #include "framework/win_constants.h"
 #include "framework/window_styles.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
@@ -41,11 +42,24 @@ bool IsUnmodified(const QKeyEvent& event)
     return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+bool IsArrowKey(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Left || event.key() == Qt::Key_Right || event.key() == Qt::Key_Up ||
+           event.key() == Qt::Key_Down;
+}
+
+// A list without a text field; the keys it receives come while its drop-down part is closed.
+bool IsClosedDropDownList(const DialogControl& control)
+{
+    return control.kind == ControlKind::ComboBox && !static_cast<QComboBox*>(control.window)->isEditable();
+}
+
 }  // namespace
 
 DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent, WindowFlagsOf(dialogTemplate.style)),
-      owner_(owner)
+      owner_(owner),
+      items_(dialogTemplate.items)
 {
     setWindowTitle(ToQString(dialogTemplate.title != nullptr ? dialogTemplate.title : ""));
     setFont(MakeDialogFont(dialogTemplate.font));
@@ -55,11 +69,16 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     setFixedSize(client.Width(), client.Height());
 }
 
-std::unique_ptr<DialogWindow> DialogWindow::Create(CDialog& owner, const DialogTemplate& dialogTemplate,
-                                                   QWidget* parent)
+std::unique_ptr<DialogWindow, DialogWindowDeleter> DialogWindow::Create(CDialog& owner, int templateId)
 {
-    std::unique_ptr<DialogWindow> window(new DialogWindow(owner, dialogTemplate, parent));
-    window->BuildControls(dialogTemplate);
+    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId);
+    if (dialogTemplate == nullptr)
+        return nullptr;
+    std::unique_ptr<DialogWindow, DialogWindowDeleter> window(new DialogWindow(owner, *dialogTemplate, nullptr));
+    window->BuildControls(*dialogTemplate);
+    window->NameControls(AfxFindControlNames(templateId));
+    owner.AttachWindow(window.get());
+    owner.OnInitDialog();
     return window;
 }
 
@@ -71,8 +90,8 @@ void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
     }
     // Tab visits the controls in the order they were made, the template's.
     for (const DialogControl& control : controls_) {
-        control.widget->installEventFilter(this);
-        if (auto* combo = qobject_cast<QComboBox*>(control.widget); combo && combo->lineEdit())
+        control.window->installEventFilter(this);
+        if (auto* combo = qobject_cast<QComboBox*>(control.window); combo && combo->lineEdit())
             combo->lineEdit()->installEventFilter(this);
         ConnectNotifications(control);
     }
@@ -81,9 +100,9 @@ void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
 void DialogWindow::ConnectNotifications(const DialogControl& control)
 {
     const int id = control.item->id;
-    if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control.window)) {
         connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id, BN_CLICKED); });
-    } else if (auto* combo = qobject_cast<QComboBox*>(control.widget)) {
+    } else if (auto* combo = qobject_cast<QComboBox*>(control.window)) {
         // Only a choice the user made.
         connect(combo, &QComboBox::activated, this, [this, id] { Notify(id, CBN_SELCHANGE); });
     }
@@ -106,7 +125,7 @@ const DialogControl* DialogWindow::ControlOf(const QWidget* widget)
         if (dialog == nullptr)
             continue;
         for (const DialogControl& control : dialog->controls_) {
-            if (control.widget == ancestor)
+            if (control.window == ancestor)
                 return &control;
         }
         return nullptr;
@@ -128,15 +147,15 @@ void DialogWindow::NameControls(std::span<const ControlNameRecord> names)
     for (const ControlNameRecord& record : names) {
         const DialogControl* control = FindControl(record.controlId);
         const QString name = ToQString(record.name);
-        control->widget->setAccessibleName(name);
+        control->window->setAccessibleName(name);
         // On some platforms a combo box is announced by its selected item rather than its
         // name; the description still says what the list is for.
         if (control->kind == ControlKind::ComboBox)
-            control->widget->setAccessibleDescription(name);
+            control->window->setAccessibleDescription(name);
         // A button's caption is a single letter or none: the pointer resting on it shows
         // what it plays or does.
         if (control->kind == ControlKind::PushButton)
-            control->widget->setToolTip(name);
+            control->window->setToolTip(name);
     }
 }
 
@@ -162,19 +181,69 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
         Notify(ID_HELP, BN_CLICKED);
         return true;
     }
+    if (focusControl != nullptr && IsUnmodified(*event) && HandleControlKey(*event, *focusControl))
+        return true;
     if (!IsEnterKey(*event) || !IsUnmodified(*event))
         return false;
     if (focusControl != nullptr && focusControl->kind == ControlKind::PushButton) {
-        static_cast<QAbstractButton*>(focusControl->widget)->click();
+        static_cast<QAbstractButton*>(focusControl->window)->click();
         return true;
     }
     if (focusControl != nullptr && focusControl->kind == ControlKind::MultiLineEdit &&
         (focusControl->item->style & ES_WANTRETURN) != 0) {
         // The box takes Return as text; a read-only one does nothing with it.
-        return static_cast<QPlainTextEdit*>(focusControl->widget)->isReadOnly();
+        return static_cast<QPlainTextEdit*>(focusControl->window)->isReadOnly();
     }
     Notify(IDOK, BN_CLICKED);
     return true;
+}
+
+// The keys the classic dialog manager and list give a meaning the toolkit's controls do not:
+// arrow keys on a button move through its group of controls; on a drop-down list, Left and
+// Right pick items as Up and Down do, and Space does nothing.
+bool DialogWindow::HandleControlKey(const QKeyEvent& event, const DialogControl& control)
+{
+    if (IsArrowKey(event) && (control.kind == ControlKind::PushButton || control.kind == ControlKind::RadioButton)) {
+        MoveInGroup(control, event.key() == Qt::Key_Left || event.key() == Qt::Key_Up);
+        return true;
+    }
+    if (!IsClosedDropDownList(control))
+        return false;
+    if (event.key() == Qt::Key_Left || event.key() == Qt::Key_Right) {
+        QKeyEvent pick(QEvent::KeyPress, event.key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(control.window, &pick);
+        return true;
+    }
+    return event.key() == Qt::Key_Space;
+}
+
+// The focus goes to the next (or previous) control of the group, round within it and past
+// static text, as the dialog manager moves it; an automatic radio button it reaches unchecked
+// is clicked. A group starts at a control with WS_GROUP and runs to the next one.
+void DialogWindow::MoveInGroup(const DialogControl& from, bool backwards)
+{
+    const auto startsGroup = [this](std::ptrdiff_t i) {
+        return (controls_[static_cast<std::size_t>(i)].item->style & WS_GROUP) != 0;
+    };
+    const std::ptrdiff_t at = &from - controls_.data();
+    std::ptrdiff_t first = at;
+    while (first > 0 && !startsGroup(first))
+        --first;
+    std::ptrdiff_t end = at + 1;
+    while (end < std::ssize(controls_) && !startsGroup(end))
+        ++end;
+    const std::ptrdiff_t size = end - first;
+    for (std::ptrdiff_t step = 1; step < size; ++step) {
+        const std::ptrdiff_t offset = (at - first + (backwards ? size - step : step)) % size;
+        const DialogControl& next = controls_[static_cast<std::size_t>(first + offset)];
+        if (next.kind == ControlKind::Static || !next.window->isVisible() || !next.window->isEnabled())
+            continue;
+        next.window->setFocus(Qt::OtherFocusReason);
+        auto* radio = next.kind == ControlKind::RadioButton ? static_cast<QAbstractButton*>(next.window) : nullptr;
+        if (radio != nullptr && !radio->isChecked())
+            radio->click();
+        return;
+    }
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event)

@@ -1,4 +1,4 @@
-#include "framework/detail/dialog_control.h"
+#include "framework/detail/control_kind.h"
 
 #include "framework/window_styles.h"
 

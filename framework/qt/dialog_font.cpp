@@ -1,6 +1,6 @@
-#include "framework/detail/dialog_font.h"
+#include "framework/qt/dialog_font.h"
 
-#include "framework/detail/qt_text.h"
+#include "framework/qt/qt_text.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

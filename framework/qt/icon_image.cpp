@@ -1,4 +1,4 @@
-#include "framework/detail/icon_image.h"
+#include "framework/qt/icon_image.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/dialog_template.h"
-#include "framework/dialog_units.h"
+#include "framework/qt/dialog_units.h"
 
 #include <QFont>
 

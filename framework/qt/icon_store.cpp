@@ -1,6 +1,6 @@
-#include "framework/detail/icon_object.h"
+#include "framework/qt/icon_object.h"
 
-#include "framework/detail/icon_image.h"
+#include "framework/qt/icon_image.h"
 #include "framework/resources.h"
 #include "framework/system_metrics.h"
 

@@ -1,0 +1,226 @@
+#include "framework/win32/dialog_window.h"
+
+#include "framework/detail/backend.h"
+#include "framework/resources.h"
+#include "framework/win32/memory_template.h"
+#include "framework/win32/utf16.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace detail {
+
+namespace {
+
+// What the framework adds to the system's controls, each as a subclass of the control.
+enum class Addition : DWORD_PTR {
+    SelectAll,         // an edit box: Ctrl+A selects its whole text
+    WheelWhenFocused,  // a region list turns with the wheel only while it has the focus:
+                       // its change would throw the composition away
+    WheelToList,       // the text field of a list hands the wheel to the list
+};
+
+// Made once the dialog has painted itself for the first time: the tooltips.
+constexpr UINT kNameControls = WM_APP;
+
+LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                  DWORD_PTR addition)
+{
+    constexpr WPARAM kCtrlA = 1;
+    switch (static_cast<Addition>(addition)) {
+    case Addition::SelectAll:
+        if (message == WM_CHAR && wParam == kCtrlA) {
+            SendMessageW(control, EM_SETSEL, 0, -1);
+            return 0;
+        }
+        break;
+    case Addition::WheelWhenFocused:
+        if (message == WM_MOUSEWHEEL && GetFocus() != control && !IsChild(control, GetFocus()))
+            return 0;
+        break;
+    case Addition::WheelToList:
+        if (message == WM_MOUSEWHEEL)
+            return SendMessageW(GetParent(control), message, wParam, lParam);
+        break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void Add(HWND control, Addition addition)
+{
+    SetWindowSubclass(control, ControlProcedure, 0, static_cast<DWORD_PTR>(addition));
+}
+
+}  // namespace
+
+void DialogWindowDeleter::operator()(DialogWindow* window) const
+{
+    delete window;
+}
+
+// The window is made when it runs: the dialog manager makes it and its controls.
+DialogWindowPtr MakeDialogWindow(CDialog& owner, int templateId)
+{
+    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId);
+    return DialogWindowPtr(dialogTemplate != nullptr ? new DialogWindow(owner, templateId, *dialogTemplate) : nullptr);
+}
+
+int RunModal(DialogWindow& window)
+{
+    return window.RunModal();
+}
+
+void EndModal(DialogWindow& window, int result)
+{
+    window.End(result);
+}
+
+DialogWindow::DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate)
+    : owner_(owner), templateId_(templateId), template_(dialogTemplate), memoryTemplate_(MemoryTemplate(dialogTemplate))
+{
+}
+
+int DialogWindow::RunModal()
+{
+    return static_cast<int>(DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                                    reinterpret_cast<LPCDLGTEMPLATEW>(memoryTemplate_.data()),
+                                                    nullptr, Procedure, reinterpret_cast<LPARAM>(this)));
+}
+
+void DialogWindow::End(int result)
+{
+    EndDialog(window_, result);
+}
+
+DialogWindow* DialogWindow::Of(HWND window)
+{
+    return window != nullptr ? reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER)) : nullptr;
+}
+
+BOOL DialogWindow::Initialise(HWND window)
+{
+    window_ = window;
+    for (const DialogItemTemplate& item : template_.items) {
+        HWND control = GetDlgItem(window, item.id);
+        switch (KindOf(item)) {
+        case ControlKind::Edit:
+            // A read-only box draws no caret: its margins go to the text, so that three
+            // digits fit a number box 15 dialog units wide.
+            if ((item.style & ES_READONLY) != 0)
+                SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+            Add(control, Addition::SelectAll);
+            break;
+        case ControlKind::MultiLineEdit: Add(control, Addition::SelectAll); break;
+        case ControlKind::ComboBox: {
+            Add(control, Addition::WheelWhenFocused);
+            COMBOBOXINFO list{};
+            list.cbSize = sizeof(list);
+            if (GetComboBoxInfo(control, &list) && list.hwndItem != nullptr && list.hwndItem != control)
+                Add(list.hwndItem, Addition::WheelToList);
+            break;
+        }
+        default: break;
+        }
+    }
+    owner_.AttachWindow(window);
+    return owner_.OnInitDialog();
+}
+
+ControlKind DialogWindow::KindOfControl(HWND control) const
+{
+    const auto item = GetParent(control) == window_
+                          ? std::ranges::find(template_.items, GetDlgCtrlID(control), &DialogItemTemplate::id)
+                          : template_.items.end();
+    return item != template_.items.end() ? KindOf(*item) : ControlKind::Static;
+}
+
+// A push button's caption is a single letter or none: the pointer resting on it shows
+// what it plays or does.
+void DialogWindow::NameControls()
+{
+    HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
+        HWND control = GetDlgItem(window_, record.controlId);
+        if (KindOfControl(control) != ControlKind::PushButton)
+            continue;
+        std::wstring name = ToUtf16(record.name);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = name.data();
+        SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// In the open drop-down part of a list the arrow keys only browse: the item it closes on
+// counts when the user took it (a click, Enter), while Escape or a click elsewhere puts back
+// the item it opened on. Then the list notifies its change once, as the dialog's lists do.
+bool DialogWindow::BrowsedInOpenList(HWND list, int code)
+{
+    if (KindOfControl(list) != ControlKind::ComboBox)
+        return false;
+    const auto selection = [list] { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); };
+    switch (code) {
+    case CBN_DROPDOWN: openList_ = {list, selection(), false}; return false;
+    case CBN_SELENDOK: openList_.taken = list == openList_.list; return false;
+    case CBN_SELENDCANCEL: openList_.taken = false; return false;
+    case CBN_SELCHANGE: return list == openList_.list;
+    case CBN_CLOSEUP: break;
+    default: return false;
+    }
+    const OpenList closed = std::exchange(openList_, {});
+    if (list != closed.list)
+        return false;
+    if (!closed.taken)
+        SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(closed.openedOn), 0);
+    else if (selection() != closed.openedOn)
+        owner_.OnCmdMsg(GetDlgCtrlID(list), CBN_SELCHANGE);
+    return false;
+}
+
+// Enter clicks the push button that has the focus, however it got it: the dialog manager
+// clicks the default button, which only the keyboard moves to a button it focuses.
+BOOL DialogWindow::FocusedButtonAsDefault()
+{
+    HWND focus = GetFocus();
+    if (KindOfControl(focus) != ControlKind::PushButton)
+        return FALSE;
+    SetWindowLongPtrW(window_, DWLP_MSGRESULT, MAKELONG(GetDlgCtrlID(focus), DC_HASDEFID));
+    return TRUE;
+}
+
+INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        return reinterpret_cast<DialogWindow*>(lParam)->Initialise(window);
+    }
+    DialogWindow* self = Of(window);
+    if (self == nullptr)
+        return FALSE;
+    if (message == WM_COMMAND)
+        return self->BrowsedInOpenList(reinterpret_cast<HWND>(lParam), HIWORD(wParam))
+                   ? TRUE
+                   : self->owner_.OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+    if (message == DM_GETDEFID)
+        return self->FocusedButtonAsDefault();
+    if (message == WM_PAINT && !std::exchange(self->painted_, true))
+        PostMessageW(window, kNameControls, 0, 0);
+    if (message == kNameControls) {
+        self->NameControls();
+        return TRUE;
+    }
+    LRESULT result = 0;
+    if (!self->owner_.OnWndMsg(message, &result))
+        return FALSE;
+    switch (message) {
+    case WM_PAINT: return FALSE;  // what the handler left unpainted, the system paints
+    case WM_QUERYDRAGICON: return result;
+    default: SetWindowLongPtrW(window, DWLP_MSGRESULT, result); return TRUE;
+    }
+}
+
+}  // namespace detail

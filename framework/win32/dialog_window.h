@@ -1,0 +1,62 @@
+#pragma once
+
+#include "framework/detail/control_kind.h"
+#include "framework/win32/windows_api.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace detail {
+
+// The window of a CDialog: made by the system's dialog manager from the template in
+// memory, which then also runs the dialog keyboard interface. It hands commands and the
+// messages of the owner's message map to its CDialog, binds the owner and runs its
+// OnInitDialog when the controls exist.
+class DialogWindow final {
+public:
+    DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate);
+    DialogWindow(const DialogWindow&) = delete;
+    DialogWindow& operator=(const DialogWindow&) = delete;
+
+    // Makes the window and runs it modally until it ends; returns its end code.
+    int RunModal();
+    // Ends the modal run with `result`.
+    void End(int result);
+
+    // The window behind dialog `window`; nullptr before it is initialised.
+    static DialogWindow* Of(HWND window);
+    std::span<const DialogItemTemplate> Items() const { return template_.items; }
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL Initialise(HWND window);
+    // The kind of control of the dialog `control` is; Static for any other window.
+    ControlKind KindOfControl(HWND control) const;
+    // Shows each push button's name as its tooltip.
+    void NameControls();
+    // The answer to DM_GETDEFID.
+    BOOL FocusedButtonAsDefault();
+    // Whether a list's notification `code` is part of browsing its open drop-down part, which
+    // the owner does not hear of.
+    bool BrowsedInOpenList(HWND list, int code);
+
+    // The list whose drop-down part is open, the item it opened on, and whether the user took
+    // the item it is closing on.
+    struct OpenList {
+        HWND list = nullptr;
+        int openedOn = -1;
+        bool taken = false;
+    };
+
+    CDialog& owner_;
+    int templateId_;
+    const DialogTemplate& template_;
+    std::vector<std::uint16_t> memoryTemplate_;
+    HWND window_ = nullptr;
+    bool painted_ = false;
+    OpenList openList_;
+};
+
+}  // namespace detail

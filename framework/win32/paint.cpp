@@ -1,0 +1,34 @@
+#include "framework/cdc.h"
+
+#include "framework/cwnd.h"
+#include "framework/win32/windows_api.h"
+
+namespace detail {
+
+// The painting of a window from WM_PAINT's BeginPaint to its EndPaint.
+struct PaintContext {
+    explicit PaintContext(HWND painted) : window(painted), dc(BeginPaint(painted, &paint)) {}
+    ~PaintContext() { EndPaint(window, &paint); }
+    PaintContext(const PaintContext&) = delete;
+    PaintContext& operator=(const PaintContext&) = delete;
+
+    HWND window;
+    PAINTSTRUCT paint{};
+    HDC dc;
+};
+
+}  // namespace detail
+
+CDC::~CDC() = default;
+
+BOOL CDC::DrawIcon(int x, int y, HICON icon)
+{
+    return hdc_ != nullptr ? ::DrawIcon(hdc_, x, y, icon) : FALSE;
+}
+
+CPaintDC::CPaintDC(CWnd* window) : paint_(std::make_unique<detail::PaintContext>(window->GetSafeHwnd()))
+{
+    hdc_ = paint_->dc;
+}
+
+CPaintDC::~CPaintDC() = default;
