@@ -17,7 +17,8 @@ enum class Addition : DWORD_PTR {
     SelectAll,         // an edit box: Ctrl+A selects its whole text
     WheelWhenFocused,  // a region list turns with the wheel only while it has the focus:
                        // its change would throw the composition away
-    WheelToList,       // the text field of a list hands the wheel to the list
+    ListField,         // the text field of a list hands the wheel to the list, and shows
+                       // the start of its text when it selects all of it
 };
 
 // Made once the dialog has painted itself for the first time: the tooltips.
@@ -38,9 +39,12 @@ LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPA
         if (message == WM_MOUSEWHEEL && GetFocus() != control && !IsChild(control, GetFocus()))
             return 0;
         break;
-    case Addition::WheelToList:
+    case Addition::ListField:
         if (message == WM_MOUSEWHEEL)
             return SendMessageW(GetParent(control), message, wParam, lParam);
+        // The caret at the start: the box shows the text from there, not scrolled to its end.
+        if (message == EM_SETSEL && wParam == 0 && lParam == -1)
+            return DefSubclassProc(control, message, static_cast<WPARAM>(GetWindowTextLengthW(control)), 0);
         break;
     }
     return DefSubclassProc(control, message, wParam, lParam);
@@ -116,7 +120,7 @@ BOOL DialogWindow::Initialise(HWND window)
             COMBOBOXINFO list{};
             list.cbSize = sizeof(list);
             if (GetComboBoxInfo(control, &list) && list.hwndItem != nullptr && list.hwndItem != control)
-                Add(list.hwndItem, Addition::WheelToList);
+                Add(list.hwndItem, Addition::ListField);
             break;
         }
         default: break;
