@@ -104,27 +104,26 @@ DialogWindow* DialogWindow::Of(HWND window)
 BOOL DialogWindow::Initialise(HWND window)
 {
     window_ = window;
+    // Each look-up of a control asks the system for the dialog's children: only the boxes and
+    // the list are looked up.
     for (const DialogItemTemplate& item : template_.items) {
+        const ControlKind kind = KindOf(item);
+        if (kind != ControlKind::Edit && kind != ControlKind::MultiLineEdit && kind != ControlKind::ComboBox)
+            continue;
         HWND control = GetDlgItem(window, item.id);
-        switch (KindOf(item)) {
-        case ControlKind::Edit:
-            // A read-only box draws no caret: its margins go to the text, so that three
-            // digits fit a number box 15 dialog units wide.
-            if ((item.style & ES_READONLY) != 0)
-                SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-            Add(control, Addition::SelectAll);
-            break;
-        case ControlKind::MultiLineEdit: Add(control, Addition::SelectAll); break;
-        case ControlKind::ComboBox: {
+        if (kind == ControlKind::ComboBox) {
             Add(control, Addition::WheelWhenFocused);
             COMBOBOXINFO list{};
             list.cbSize = sizeof(list);
             if (GetComboBoxInfo(control, &list) && list.hwndItem != nullptr && list.hwndItem != control)
                 Add(list.hwndItem, Addition::ListField);
-            break;
+            continue;
         }
-        default: break;
-        }
+        // A read-only number box draws no caret: its margins go to the text, so that three
+        // digits fit a box 15 dialog units wide.
+        if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)
+            SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        Add(control, Addition::SelectAll);
     }
     owner_.AttachWindow(window);
     return owner_.OnInitDialog();
