@@ -112,13 +112,12 @@ DialogWindow* DialogWindow::Of(HWND window)
 BOOL DialogWindow::Initialise(HWND window)
 {
     window_ = window;
-    // Each look-up of a control asks the system for the dialog's children: only the boxes and
-    // the list are looked up.
+    owner_.AttachWindow(window);
     for (const DialogItemTemplate& item : template_.items) {
         const ControlKind kind = KindOf(item);
         if (kind != ControlKind::Edit && kind != ControlKind::MultiLineEdit && kind != ControlKind::ComboBox)
             continue;
-        HWND control = GetDlgItem(window, item.id);
+        HWND control = owner_.GetDlgItem(item.id);
         if (kind == ControlKind::ComboBox) {
             Add(control, WheelWhenFocused);
             COMBOBOXINFO list{};
@@ -133,7 +132,6 @@ BOOL DialogWindow::Initialise(HWND window)
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         Add(control, SelectAll);
     }
-    owner_.AttachWindow(window);
     return owner_.OnInitDialog();
 }
 
@@ -152,7 +150,7 @@ void DialogWindow::NameControls()
     HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
-        HWND control = GetDlgItem(window_, record.controlId);
+        HWND control = owner_.GetDlgItem(record.controlId);
         if (KindOfControl(control) != ControlKind::PushButton)
             continue;
         std::wstring name = ToUtf16(record.name);
