@@ -12,48 +12,56 @@ namespace detail {
 
 namespace {
 
-// What the framework adds to the system's controls, each as a subclass of the control.
-enum class Addition : DWORD_PTR {
-    SelectAll,         // an edit box: Ctrl+A selects its whole text
-    WheelWhenFocused,  // a region list turns with the wheel only while it has the focus:
-                       // its change would throw the composition away
-    ListField,         // the text field of a list hands the wheel to the list, and shows
-                       // the start of its text when it selects all of it
-};
+// What the framework adds to the system's controls, each a window procedure put before the
+// control's own, which stays in the control's user data. (The common controls' subclass
+// calls would look their data up in the window's properties at every message: under Wine
+// a call to its server each time.)
+LRESULT CallOwnProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return CallWindowProcW(own, control, message, wParam, lParam);
+}
+
+// An edit box: Ctrl+A selects its whole text.
+LRESULT CALLBACK SelectAll(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    constexpr WPARAM kCtrlA = 1;
+    if (message == WM_CHAR && wParam == kCtrlA) {
+        SendMessageW(control, EM_SETSEL, 0, -1);
+        return 0;
+    }
+    return CallOwnProcedure(control, message, wParam, lParam);
+}
+
+// A region list turns with the wheel only while it has the focus: its change would throw
+// the composition away.
+LRESULT CALLBACK WheelWhenFocused(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_MOUSEWHEEL && GetFocus() != control && !IsChild(control, GetFocus()))
+        return 0;
+    return CallOwnProcedure(control, message, wParam, lParam);
+}
+
+// The text field of a list hands the wheel to the list, and shows the start of its text
+// when it selects all of it.
+LRESULT CALLBACK ListField(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_MOUSEWHEEL)
+        return SendMessageW(GetParent(control), message, wParam, lParam);
+    // The caret at the start: the box shows the text from there, not scrolled to its end.
+    if (message == EM_SETSEL && wParam == 0 && lParam == -1)
+        return CallOwnProcedure(control, message, static_cast<WPARAM>(GetWindowTextLengthW(control)), 0);
+    return CallOwnProcedure(control, message, wParam, lParam);
+}
+
+void Add(HWND control, WNDPROC addition)
+{
+    SetWindowLongPtrW(control, GWLP_USERDATA,
+                      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(addition)));
+}
 
 // Made once the dialog has painted itself for the first time: the tooltips.
 constexpr UINT kNameControls = WM_APP;
-
-LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                  DWORD_PTR addition)
-{
-    constexpr WPARAM kCtrlA = 1;
-    switch (static_cast<Addition>(addition)) {
-    case Addition::SelectAll:
-        if (message == WM_CHAR && wParam == kCtrlA) {
-            SendMessageW(control, EM_SETSEL, 0, -1);
-            return 0;
-        }
-        break;
-    case Addition::WheelWhenFocused:
-        if (message == WM_MOUSEWHEEL && GetFocus() != control && !IsChild(control, GetFocus()))
-            return 0;
-        break;
-    case Addition::ListField:
-        if (message == WM_MOUSEWHEEL)
-            return SendMessageW(GetParent(control), message, wParam, lParam);
-        // The caret at the start: the box shows the text from there, not scrolled to its end.
-        if (message == EM_SETSEL && wParam == 0 && lParam == -1)
-            return DefSubclassProc(control, message, static_cast<WPARAM>(GetWindowTextLengthW(control)), 0);
-        break;
-    }
-    return DefSubclassProc(control, message, wParam, lParam);
-}
-
-void Add(HWND control, Addition addition)
-{
-    SetWindowSubclass(control, ControlProcedure, 0, static_cast<DWORD_PTR>(addition));
-}
 
 }  // namespace
 
@@ -104,28 +112,26 @@ DialogWindow* DialogWindow::Of(HWND window)
 BOOL DialogWindow::Initialise(HWND window)
 {
     window_ = window;
-    // Each look-up of a control asks the system for the dialog's children: only the boxes and
-    // the list are looked up.
+    owner_.AttachWindow(window);
     for (const DialogItemTemplate& item : template_.items) {
         const ControlKind kind = KindOf(item);
         if (kind != ControlKind::Edit && kind != ControlKind::MultiLineEdit && kind != ControlKind::ComboBox)
             continue;
-        HWND control = GetDlgItem(window, item.id);
+        HWND control = owner_.GetDlgItem(item.id);
         if (kind == ControlKind::ComboBox) {
-            Add(control, Addition::WheelWhenFocused);
+            Add(control, WheelWhenFocused);
             COMBOBOXINFO list{};
             list.cbSize = sizeof(list);
             if (GetComboBoxInfo(control, &list) && list.hwndItem != nullptr && list.hwndItem != control)
-                Add(list.hwndItem, Addition::ListField);
+                Add(list.hwndItem, ListField);
             continue;
         }
         // A read-only number box draws no caret: its margins go to the text, so that three
         // digits fit a box 15 dialog units wide.
         if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        Add(control, Addition::SelectAll);
+        Add(control, SelectAll);
     }
-    owner_.AttachWindow(window);
     return owner_.OnInitDialog();
 }
 
@@ -144,7 +150,7 @@ void DialogWindow::NameControls()
     HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
-        HWND control = GetDlgItem(window_, record.controlId);
+        HWND control = owner_.GetDlgItem(record.controlId);
         if (KindOfControl(control) != ControlKind::PushButton)
             continue;
         std::wstring name = ToUtf16(record.name);

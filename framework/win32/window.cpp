@@ -5,10 +5,35 @@
 #include "framework/win32/dialog_window.h"
 #include "framework/win32/utf16.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace detail {
 
 struct WindowLink {
     HWND window = nullptr;
+
+    // Control `id` of the window, looked up by the system once: each look-up walks all of
+    // the window's children, and a dialog's controls live as long as the dialog.
+    HWND Control(int id)
+    {
+        const auto found = std::ranges::find(controls_, id, &std::pair<int, HWND>::first);
+        if (found != controls_.end())
+            return found->second;
+        HWND control = GetDlgItem(window, id);
+        if (control != nullptr)
+            controls_.emplace_back(id, control);
+        return control;
+    }
+    void Attach(HWND attached)
+    {
+        window = attached;
+        controls_.clear();
+    }
+
+private:
+    std::vector<std::pair<int, HWND>> controls_;
 };
 
 }  // namespace detail
@@ -24,12 +49,12 @@ HWND CWnd::GetSafeHwnd() const
 
 void CWnd::AttachWindow(HWND window)
 {
-    link_->window = window;
+    link_->Attach(window);
 }
 
 HWND CWnd::GetDlgItem(int id) const
 {
-    return ::GetDlgItem(GetSafeHwnd(), id);
+    return GetSafeHwnd() != nullptr ? link_->Control(id) : nullptr;
 }
 
 void CWnd::SetIcon(HICON icon, BOOL bBigIcon)
