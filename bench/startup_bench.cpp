@@ -97,12 +97,18 @@ bool Reap(pid_t child, int& status, rusage& usage)
     return true;
 }
 
+// Whether `child` has ended (or is no child of ours); it is left to be reaped.
+bool HasEnded(pid_t child)
+{
+    siginfo_t ended{};
+    return waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT) != 0 || ended.si_pid == child;
+}
+
 // Whether `child` ends within `time`; it is left to be reaped.
 bool EndsWithin(pid_t child, std::chrono::milliseconds time)
 {
     const Clock::time_point deadline = Clock::now() + time;
-    siginfo_t ended{};
-    while (waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid != child) {
+    while (!HasEnded(child)) {
         if (Clock::now() > deadline)
             return false;
         std::this_thread::sleep_for(1ms);
@@ -177,8 +183,7 @@ public:
                 if (ProcessOf(shown) == child)
                     return shown;
             }
-            siginfo_t ended{};
-            if (waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == child)
+            if (HasEnded(child))
                 return std::nullopt;
             poll(&connection, 1, 10);
         }

@@ -99,7 +99,7 @@ for program in rustle pulsar twinwave; do
     grep -qx "/usr/share/icons/hicolor/32x32/apps/$program.png" <<<"$files" || fail "no icon for $program"
     title=$(sed -n 's/^Name=//p' "/usr/share/applications/$program.desktop")
     start_program "$title" "/usr/bin/$program"
-    end_with_escape || fail "$program: exit status $? after Escape"
+    end_program || fail "$program: exit status $? after Escape"
     echo "$program on X: shown, ended by Escape with status 0"
     # No key press reaches weston's headless output from here: SIGTERM ends the program.
     "${on_wayland[@]}" "/usr/bin/$program" 2>"$wayland_dir/$program.err" &

@@ -39,7 +39,7 @@ if [ -n "${SCREENSHOT_DIR:-}" ]; then
     scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$(basename "$exe" .exe)${WINE_SESSION:+-wine}.png"
 fi
 status=0
-end_with_escape "$ending" || status=$?
+end_program "$ending" || status=$?
 if [ "$copied" != "$expected" ]; then
     echo "copied '$copied', expected '$expected'" >&2
     exit 1

@@ -80,7 +80,7 @@ window_geometry() {
 # first, or with `close box`, the close box of its caption (the window manager asks the
 # window to close). Returns the program's exit status; a program still running 5 s later
 # is ended.
-end_with_escape() {
+end_program() {
     if [ "${1:-}" = "close box" ]; then
         wmctrl -i -c "$window"
     else

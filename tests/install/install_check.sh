@@ -53,7 +53,7 @@ for program in rustle pulsar twinwave; do
     [ -z "$names" ] || fail "$program carries $names"
     start_program "$(entry_value "$entry" Name)" "$root/usr/bin/$program" 2>/dev/null ||
         fail "installed $program showed no window titled $(entry_value "$entry" Name)"
-    end_with_escape || fail "installed $program ended with status $? after Escape"
+    end_program || fail "installed $program ended with status $? after Escape"
     echo "$program: program, 5 icons, desktop entry, metadata and manual page in place; no ORVO_ name; shown, ended by Escape"
 done
 [ -x "$root/usr/bin/composer-replay" ] && [ -f "$root/usr/share/man/man1/composer-replay.1.gz" ] ||
