@@ -16,13 +16,14 @@
 
 namespace {
 
-// A template with no controls: the dialog makes its own.
+// A template with no controls (the dialog makes its own), titled as the programs' are: in
+// the template.
 #pragma pack(push, 2)
 struct BareTemplate {
     DLGTEMPLATE dialog;
     WORD menu;
     WORD windowClass;
-    WCHAR title;
+    WCHAR title[5];
     WORD pointSize;
     WCHAR face[9];
 };
@@ -30,7 +31,7 @@ struct BareTemplate {
 
 alignas(4) constexpr BareTemplate kTemplate{
     {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, WS_EX_APPWINDOW, 0, 0, 0, 0, 0},
-    0, 0, 0, 9, L"ＭＳ Ｐゴシック"};
+    0, 0, L"Bare", 9, L"ＭＳ Ｐゴシック"};
 
 const ControlCounts* counts = nullptr;
 
@@ -66,8 +67,6 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     }
     if (message != WM_INITDIALOG)
         return FALSE;
-    const std::string title = std::string("Bare (") + counts->program + ")";
-    SetWindowTextA(dialog, title.c_str());
     HWND regions = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_SORT |
                                    (counts->editableList ? CBS_DROPDOWN : CBS_DROPDOWNLIST),
                                    10, 10, 200, 200, dialog, nullptr, nullptr, nullptr);
