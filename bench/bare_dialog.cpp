@@ -23,6 +23,7 @@ public:
     {
         setWindowTitle(QStringLiteral("Bare (%1)").arg(QLatin1String(counts.program)));
         auto* regions = new QComboBox(this);
+        regions->setEditable(counts.editableList);
         for (int i = 0; i < counts.regions; ++i)
             regions->addItem(QStringLiteral("7A%1-7A%2：地上").arg(i, 2, 10, QLatin1Char('0')).arg(i + 1));
         regions->setGeometry(10, 10, 200, regions->sizeHint().height());
