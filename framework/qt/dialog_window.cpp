@@ -69,12 +69,12 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     setFixedSize(client.Width(), client.Height());
 }
 
-std::unique_ptr<DialogWindow, DialogWindowDeleter> DialogWindow::Create(CDialog& owner, int templateId)
+DialogWindowPtr DialogWindow::Create(CDialog& owner, int templateId)
 {
     const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId);
     if (dialogTemplate == nullptr)
         return nullptr;
-    std::unique_ptr<DialogWindow, DialogWindowDeleter> window(new DialogWindow(owner, *dialogTemplate, nullptr));
+    DialogWindowPtr window(new DialogWindow(owner, *dialogTemplate, nullptr));
     window->BuildControls(*dialogTemplate);
     window->NameControls(AfxFindControlNames(templateId));
     owner.AttachWindow(window.get());

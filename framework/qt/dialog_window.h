@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/cdialog.h"
+#include "framework/detail/backend.h"
 #include "framework/detail/control_kind.h"
 #include "framework/qt/dialog_units.h"
 #include "framework/resources.h"
@@ -8,7 +8,6 @@
 
 #include <QDialog>
 
-#include <memory>
 #include <span>
 #include <vector>
 
@@ -31,7 +30,7 @@ class DialogWindow final : public QDialog {
 public:
     // The window of `owner` made from template `templateId`, its controls named and
     // initialised by the owner's OnInitDialog; nullptr when there is no such template.
-    static std::unique_ptr<DialogWindow, DialogWindowDeleter> Create(CDialog& owner, int templateId);
+    static DialogWindowPtr Create(CDialog& owner, int templateId);
 
     // The dialog window `window` is, or nullptr.
     static DialogWindow* Of(HWND window);
