@@ -4,12 +4,18 @@ include(GNUInstallDirs)
 # multiples of them for large and high-resolution screens.
 set(ORVO_ICON_SIZES 16 32 48 64 128)
 
+# The id of the programs' icon resource, as the resource compiler reads it on Windows.
+file(STRINGS ${PROJECT_SOURCE_DIR}/shell/resource_ids.h ORVO_ICON_ID REGEX "^#define IDI_COMPOSER ")
+string(REGEX REPLACE "^.* " "" ORVO_ICON_ID "${ORVO_ICON_ID}")
+
 if(WIN32)
   # The icons come from the build tool of a build of this project for the machine that
   # builds (composer_icons; scripts/dev.sh builds it first); icotool (icoutils) makes the .ico.
   set(ORVO_HOST_TOOLS "" CACHE PATH "A build of this project for this machine, whose composer_icons makes the icons")
   find_program(ORVO_COMPOSER_ICONS composer_icons PATHS ${ORVO_HOST_TOOLS}/desktop NO_DEFAULT_PATH REQUIRED)
   find_program(ICOTOOL_EXECUTABLE icotool REQUIRED)
+else()
+  find_package(Qt6 6.4 REQUIRED COMPONENTS Core)
 endif()
 
 # orvo_add_composer_program(<name>)
@@ -17,12 +23,18 @@ endif()
 # dialog template and resources (resources.cpp), linked in whole as a resource section
 # would be; the executable adds the application object (composer_app.cpp). Tests link
 # <name>_dialog and open the dialog themselves.
-# The program's icon resource is also written out at build time (by composer_icons, desktop/),
-# as PNG images for the desktop's icon theme, and on Windows as the executable's icon;
-# installing puts the program and those images in place (desktop/ installs the rest).
+# The program's icon is its images icon-32.xpm and icon-16.xpm: the toolkit's resource
+# system carries them (under /<name>/<icon id>/), and they are written out at build time (by
+# composer_icons, desktop/) as PNG images for the desktop's icon theme, from which a Windows
+# build makes the executable's icon resource, the only form in which it carries the icon.
+# Installing puts the program and those images in place (desktop/ installs the rest).
 function(orvo_add_composer_program name)
   add_library(${name}_dialog OBJECT ${name}/resources.cpp)
   target_link_libraries(${name}_dialog PUBLIC orvo_programs orvo_shell PRIVATE orvo_warnings)
+  if(NOT WIN32)
+    qt_add_resources(${name}_dialog ${name}_icon PREFIX /${name}/${ORVO_ICON_ID} BASE ${name}
+      FILES ${name}/icon-32.xpm ${name}/icon-16.xpm)
+  endif()
 
   add_executable(${name} WIN32 ${name}/composer_app.cpp)
   target_link_libraries(${name} PRIVATE ${name}_dialog orvo_framework_main orvo_warnings)

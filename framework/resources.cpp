@@ -33,11 +33,6 @@ std::span<const DialogInitRecord> AfxFindDialogInit(int id)
     return resource != nullptr ? resource->records : std::span<const DialogInitRecord>{};
 }
 
-const IconResource* AfxFindIcon(int id)
-{
-    return FindById(Module().icons, id);
-}
-
 std::span<const ControlNameRecord> AfxFindControlNames(int dialogId)
 {
     const ControlNamesResource* resource = FindById(Module().controlNames, dialogId);

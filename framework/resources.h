@@ -3,9 +3,12 @@
 #include "framework/dialog_template.h"
 
 #include <span>
+#include <string_view>
 
 // What a program links into itself as resources: dialog templates, their initialisation
-// data, icons and the names of controls, each found by its id.
+// data and the names of controls, each found by its id. Icons are each backend's, in the
+// system's own format: the executable's icon resources on Windows, the toolkit's resource
+// system elsewhere (under the module's name).
 
 struct DialogResource {
     int id;
@@ -15,17 +18,6 @@ struct DialogResource {
 struct DialogInitResource {
     int id;
     std::span<const DialogInitRecord> records;
-};
-
-// One image of an icon as XPM text: a header line "<width> <height> <colours> 1", the
-// colour lines, then one line per row of pixels.
-struct IconImage {
-    std::span<const char* const> xpm;
-};
-
-struct IconResource {
-    int id;
-    std::span<const IconImage> images;  // e.g. 32 x 32 and 16 x 16
 };
 
 // What screen readers and UI automation call a control of a dialog: a key's note, what an
@@ -41,9 +33,9 @@ struct ControlNamesResource {
 };
 
 struct ResourceTable {
+    std::string_view module;  // the program's name
     std::span<const DialogResource> dialogs;
     std::span<const DialogInitResource> dialogInits;
-    std::span<const IconResource> icons;
     std::span<const ControlNamesResource> controlNames = {};
 };
 
@@ -54,5 +46,4 @@ const ResourceTable& AfxGetResourceHandle();
 
 const DialogTemplate* AfxFindDialogTemplate(int id);
 std::span<const DialogInitRecord> AfxFindDialogInit(int id);  // empty when there is none
-const IconResource* AfxFindIcon(int id);
 std::span<const ControlNameRecord> AfxFindControlNames(int dialogId);  // empty when there are none

@@ -10,21 +10,19 @@
 #include <vector>
 
 // Everything a composer program links in as resources, made from its description: the
-// dialog template, the region list's labels, the icon's two images and the names of its
-// controls. Defined once per program as a static object; Table() is what the program sets
-// as its resource handle.
+// dialog template, the region list's labels and the names of its controls, in the module
+// named after the program (its icon is the build's: cmake/ComposerProgram.cmake). Defined
+// once per program as a static object; Table() is what the program sets as its resource
+// handle.
 class ComposerResources {
 public:
-    ComposerResources(const Program& program, const DialogTemplate& dialog, std::span<const char* const> icon32,
-                      std::span<const char* const> icon16)
+    ComposerResources(const Program& program, const DialogTemplate& dialog)
         : dialogs_{{{IDD_COMPOSER, &dialog}}},
           regionListInit_(RegionListInit(program)),
           dialogInits_{{{IDD_COMPOSER, regionListInit_}}},
-          iconImages_{{{icon32}, {icon16}}},
-          icons_{{{IDI_COMPOSER, iconImages_}}},
           controlNames_(program),
           controlNameResources_{{{IDD_COMPOSER, controlNames_.Records()}}},
-          table_{dialogs_, dialogInits_, icons_, controlNameResources_}
+          table_{program.name, dialogs_, dialogInits_, controlNameResources_}
     {
     }
 
@@ -43,8 +41,6 @@ private:
     std::array<DialogResource, 1> dialogs_;
     std::vector<DialogInitRecord> regionListInit_;
     std::array<DialogInitResource, 1> dialogInits_;
-    std::array<IconImage, 2> iconImages_;
-    std::array<IconResource, 1> icons_;
     ComposerControlNames controlNames_;
     std::array<ControlNamesResource, 1> controlNameResources_;
     ResourceTable table_;

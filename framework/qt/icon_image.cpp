@@ -1,20 +1,31 @@
 #include "framework/qt/icon_image.h"
 
-#include <utility>
+#include "framework/qt/text.h"
+#include "framework/resources.h"
+
+#include <QDir>
 
 namespace detail {
 
-QImage IconImageOfSize(const IconResource& icon, int size)
+std::vector<QImage> IconImages(int id)
 {
-    QImage divisor;
-    for (const IconImage& image : icon.images) {
-        QImage decoded(image.xpm.data());
-        if (decoded.width() == size)
-            return decoded;
-        if (size % decoded.width() == 0 && decoded.width() > divisor.width())
-            divisor = std::move(decoded);
+    const QDir folder(QStringLiteral(":/%1/%2").arg(ToNative(AfxGetResourceHandle().module)).arg(id));
+    std::vector<QImage> images;
+    for (const QString& file : folder.entryList(QDir::Files))
+        images.emplace_back(folder.filePath(file));
+    return images;
+}
+
+QImage IconImageOfSize(const std::vector<QImage>& images, int size)
+{
+    const QImage* divisor = nullptr;
+    for (const QImage& image : images) {
+        if (image.width() == size)
+            return image;
+        if (size % image.width() == 0 && (divisor == nullptr || image.width() > divisor->width()))
+            divisor = &image;
     }
-    return divisor.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return divisor != nullptr ? divisor->scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation) : QImage();
 }
 
 }  // namespace detail

@@ -6,22 +6,25 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace detail {
 
 HICON LoadIconResource(int id)
 {
-    // Kept by resource, not by id: each program's module has its own icon 128.
-    static std::map<const IconResource*, std::unique_ptr<IconObject>> loaded;
-    const IconResource* resource = AfxFindIcon(id);
-    if (resource == nullptr)
-        return nullptr;
-    if (const auto found = loaded.find(resource); found != loaded.end())
+    // Kept by module and id: each program's module has its own icon 128.
+    static std::map<std::pair<std::string, int>, std::unique_ptr<IconObject>> loaded;
+    std::pair<std::string, int> key{AfxGetResourceHandle().module, id};
+    if (const auto found = loaded.find(key); found != loaded.end())
         return found->second.get();
+    const std::vector<QImage> images = IconImages(id);
+    if (images.empty())
+        return nullptr;
     auto icon = std::make_unique<IconObject>();
-    icon->standard = IconImageOfSize(*resource, GetSystemMetrics(SM_CXICON));
-    icon->small = IconImageOfSize(*resource, GetSystemMetrics(SM_CXSMICON));
-    return loaded.emplace(resource, std::move(icon)).first->second.get();
+    icon->standard = IconImageOfSize(images, GetSystemMetrics(SM_CXICON));
+    icon->small = IconImageOfSize(images, GetSystemMetrics(SM_CXSMICON));
+    return loaded.emplace(std::move(key), std::move(icon)).first->second.get();
 }
 
 }  // namespace detail

@@ -15,7 +15,7 @@ TEST(DialogInitialisation, TheDataFillsTheSortedListInTheOrderOfTheItemsBytes)
     static constexpr DialogInitRecord kUnsorted[] = {
         {kList, "7DCA-7DD1：海"}, {kList, "B000-B001：城"}, {kList, "7A08-7A10：スター・雲"}, {kList, "7AC9-7AD1：地上a-b3"}};
     const DialogInitResource init[] = {{IDD_COMPOSER, kUnsorted}};
-    const ResourceTable unsorted{rustle::kComposer.resources.Table().dialogs, init, {}};
+    const ResourceTable unsorted{"rustle", rustle::kComposer.resources.Table().dialogs, init};
     NoiseDialog dialog(unsorted);
     ASSERT_TRUE(ShowActive(dialog));
     const auto* list = ControlWidget<QComboBox>(dialog, kList);

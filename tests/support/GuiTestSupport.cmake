@@ -10,8 +10,13 @@ set(_support ${PROJECT_SOURCE_DIR}/tests/support)
 add_library(orvo_gui_test_support STATIC ${_support}/widget_driver.cpp ${_support}/composer_dialog_driver.cpp
   ${_support}/programs_under_test.cpp)
 target_link_libraries(orvo_gui_test_support
-  PUBLIC orvo_framework replay_lib rustle_dialog pulsar_dialog twinwave_dialog Qt6::Widgets Qt6::Test GTest::gtest
+  PUBLIC orvo_framework orvo_shell replay_lib Qt6::Widgets Qt6::Test GTest::gtest
   PRIVATE orvo_warnings)
+# Each program's dialog goes whole into every test executable, as into the program itself:
+# nothing refers to the icon that the toolkit's resource system carries in it.
+foreach(program IN LISTS ORVO_COMPOSER_PROGRAMS)
+  target_link_libraries(orvo_gui_test_support INTERFACE ${program}_dialog $<TARGET_OBJECTS:${program}_dialog>)
+endforeach()
 
 # main(): the toolkit's application object, then the tests (off-screen unless told).
 add_library(orvo_gui_test_main STATIC ${_support}/gui_test_main.cpp)

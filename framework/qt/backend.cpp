@@ -1,6 +1,13 @@
+// The Qt backend's side of what both backends share (framework/detail/backend.h): dialog
+// windows run modally, and the text, checks and items of its widgets.
 #include "framework/detail/backend.h"
-#include "framework/qt/qt_text.h"
 
+#include "framework/qt/dialog_window.h"
+#include "framework/qt/text.h"
+#include "framework/window_styles.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -11,6 +18,7 @@
 #include <algorithm>
 
 namespace detail {
+
 
 namespace {
 
@@ -56,21 +64,69 @@ void ReplaceTail(QPlainTextEdit& box, const QString& text)
 
 }  // namespace
 
+std::unique_ptr<DialogWindowBase> MakeDialogWindow(CDialog& owner, int templateId)
+{
+    return DialogWindow::Create(owner, templateId);
+}
+
+int RunModal(DialogWindowBase& window)
+{
+    return static_cast<DialogWindow&>(window).exec();
+}
+
+void EndModal(DialogWindowBase& window, int result)
+{
+    static_cast<DialogWindow&>(window).done(result);
+}
+
+const DialogWindowBase* DialogWindowOf(HWND window)
+{
+    return DialogWindow::Of(window);
+}
+
 std::string WindowText(HWND window)
 {
     if (const auto* line = qobject_cast<const QLineEdit*>(window))
-        return ToBytes(line->text());
+        return ToUtf8(line->text());
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(window))
-        return ToBytes(box->toPlainText());
+        return ToUtf8(box->toPlainText());
     return {};
 }
 
 void SetWindowText(HWND window, std::string_view text)
 {
     if (auto* line = qobject_cast<QLineEdit*>(window))
-        line->setText(ToQString(text));
+        line->setText(ToNative(text));
     else if (auto* box = qobject_cast<QPlainTextEdit*>(window))
-        ReplaceTail(*box, ToQString(text));
+        ReplaceTail(*box, ToNative(text));
+}
+
+
+bool IsChecked(HWND button)
+{
+    return static_cast<const QAbstractButton*>(button)->isChecked();
+}
+
+// The radio buttons of a dialog exclude each other, as the toolkit's radio buttons of one
+// parent do: checking one clears the rest, and the checked one cannot be cleared.
+void SetChecked(HWND button, bool checked)
+{
+    static_cast<QAbstractButton*>(button)->setChecked(checked);
+}
+
+// A sorted list places an item after every item that is not greater, comparing the UTF-8
+// bytes (so hex address labels stay in ascending order).
+void AddListItem(HWND list, std::string_view text)
+{
+    auto& combo = *qobject_cast<QComboBox*>(list);
+    const DialogControl* control = DialogWindow::ControlOf(list);
+    int place = combo.count();
+    if (control != nullptr && (control->item->style & CBS_SORT) != 0) {
+        place = 0;
+        while (place < combo.count() && ToUtf8(combo.itemText(place)) <= text)
+            ++place;
+    }
+    combo.insertItem(place, ToNative(text));
 }
 
 }  // namespace detail
