@@ -5,6 +5,7 @@
 #include "bench/bench_programs.h"
 #include "bench/manual_timing.h"
 #include "framework/cwinapp.h"
+#include "framework/qt/modeless_dialog.h"
 #include "pulsar/composer_dlg.h"
 #include "rustle/composer_dlg.h"
 #include "twinwave/composer_dlg.h"
@@ -44,7 +45,7 @@ class ShownDialog {
 public:
     explicit ShownDialog(const BenchProgram& bench) : bench_(bench), dialog_(OpenDialog(bench.program.name, state_))
     {
-        if (!dialog_->Create() || !QTest::qWaitForWindowExposed(dialog_->GetSafeHwnd()))
+        if (!CreateModeless(*dialog_) || !QTest::qWaitForWindowExposed(dialog_->GetSafeHwnd()))
             throw std::runtime_error("the dialog did not show");
     }
 

@@ -2,7 +2,7 @@
 // the desktop's icon theme takes, from which a Windows build also makes its .ico.
 //   composer_icons NAME DIRECTORY SIZE...
 // makes DIRECTORY/hicolor/<n>x<n>/apps/NAME.png for each SIZE n.
-#include "framework/icon_export.h"
+#include "framework/qt/icon_export.h"
 #include "pulsar/composer_dlg.h"
 #include "rustle/composer_dlg.h"
 #include "twinwave/composer_dlg.h"

@@ -15,7 +15,7 @@ public:
     CDC() = default;
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
-    virtual ~CDC();
+    virtual ~CDC() = default;
 
     HDC GetSafeHdc() const { return hdc_; }
     // Draws `icon` at its standard size with its top left corner at (x, y).

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "framework/cwnd.h"
-#include "framework/dialog_units.h"
 
 #include <memory>
 
 namespace detail {
+class DialogWindowBase;
 class DialogWindow;
-// Deletes a dialog's window: each backend its own.
-struct DialogWindowDeleter {
-    void operator()(DialogWindow* window) const;
-};
 }  // namespace detail
 
 // A dialog built from a dialog template resource.
@@ -33,12 +29,6 @@ public:
     // Ends the dialog with `result`, which DoModal returns.
     void EndDialog(int result);
 
-    // For the tests that drive the Qt backend's widgets; the Windows backend has neither.
-    // Creates the window, runs OnInitDialog and shows it without waiting (modeless).
-    BOOL Create();
-    // The base units of the dialog's font, for converting dialog units into pixels.
-    DialogBaseUnits GetDialogBaseUnits() const;
-
     BOOL OnCmdMsg(int id, int code) override;
 
 protected:
@@ -53,11 +43,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The window, which binds this object and runs OnInitDialog once its controls exist.
+    // The backend's window, which binds this object and runs OnInitDialog once its controls
+    // exist.
     friend class detail::DialogWindow;
 
     void FillListsFromInitData();
 
     int templateId_;
-    std::unique_ptr<detail::DialogWindow, detail::DialogWindowDeleter> window_;
+    std::unique_ptr<detail::DialogWindowBase> window_;
 };

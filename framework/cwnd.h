@@ -34,8 +34,7 @@ public:
     void GetWindowText(CString& text) const;
     void SetWindowText(const char* text);
 
-    // Sets the window's big or small icon. (The toolkit's window icon takes both sizes from
-    // `icon` at once: the programs set the same icon as both.)
+    // Sets the window's big (caption, task bar) or small icon.
     void SetIcon(HICON icon, BOOL bBigIcon);
     BOOL IsIconic() const;
     void GetClientRect(CRect* rect) const;

@@ -15,8 +15,11 @@ namespace {
 std::vector<HWND> RadioGroupFrom(const CWnd& dialog, int firstId)
 {
     std::vector<HWND> radios;
+    const detail::DialogWindowBase* window = detail::DialogWindowOf(dialog.GetSafeHwnd());
+    if (window == nullptr)
+        return radios;
     bool inGroup = false;
-    for (const DialogItemTemplate& item : detail::TemplateItemsOf(dialog.GetSafeHwnd())) {
+    for (const DialogItemTemplate& item : window->Items()) {
         inGroup = inGroup || item.id == firstId;
         if (inGroup && detail::KindOf(item) == detail::ControlKind::RadioButton)
             radios.push_back(dialog.GetDlgItem(item.id));

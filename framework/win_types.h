@@ -3,24 +3,8 @@
 #include <cstdint>
 
 // The basic types of the window system the framework presents. Code outside the framework
-// only passes handles around: on Windows they are the system's own, declared as its headers
-// declare them so that the backend can include both; elsewhere the toolkit objects behind them.
-#ifdef _WIN32
-struct HWND__;
-struct HDC__;
-struct HICON__;
-using HWND = HWND__*;
-using HDC = HDC__*;
-using HICON = HICON__*;
-#else
-class QWidget;
-class QPainter;
-struct IconObject;
-using HWND = QWidget*;
-using HDC = QPainter*;
-using HICON = const IconObject*;
-#endif
-using HCURSOR = HICON;
+// only passes handles around; what each handle stands for is the backend's, declared in its
+// own folder with the system functions the programs call (foot of this file).
 
 using BOOL = int;
 // The system's headers make these macros with the same values.
@@ -58,3 +42,11 @@ public:
     constexpr int Height() const { return bottom - top; }
     constexpr bool operator==(const CRect&) const = default;
 };
+
+// The backend the build compiles: the system's own API on Windows, Qt Widgets elsewhere.
+#ifdef _WIN32
+#include "framework/win32/platform.h"
+#else
+#include "framework/qt/platform.h"
+#endif
+using HCURSOR = HICON;

@@ -40,6 +40,28 @@ tidy() {
     echo "clang-tidy: no findings"
 }
 
+# The framework's public headers are the classic interface and name neither toolkit: none
+# names a Qt type or carries a Win32 declaration itself (each backend brings its own from its
+# folder), and each compiles alone with neither toolkit's headers on the include path, with
+# each compiler given.
+# public_headers COMPILER...
+public_headers() {
+    echo "== the framework's public headers"
+    local headers=(framework/*.h)
+    if grep -nE '\bQ[A-Z][A-Za-z]+\b|<Q[A-Za-z]+>|__declspec|__stdcall|<windows\.h>' "${headers[@]}"; then
+        echo "lint: a public header of framework/ names a toolkit (above)" >&2
+        exit 1
+    fi
+    local header compiler
+    for compiler in "$@"; do
+        for header in "${headers[@]}"; do
+            "$compiler" -std=c++20 -fsyntax-only -I. -include "$header" -x c++ /dev/null ||
+                { echo "lint: $header does not compile alone ($compiler)" >&2; exit 1; }
+        done
+    done
+    echo "public headers: no toolkit in them"
+}
+
 # check BUILD_DIR [CPPCHECK_ARGUMENT...]
 check() {
     local dir=$1
@@ -54,9 +76,12 @@ check() {
 tidy "$build" "^$PWD/($tidy_dirs)/"
 check "$build"
 if [ -n "$windows_build" ]; then
+    public_headers c++ x86_64-w64-mingw32-g++-posix
     # Clang finds the MinGW-w64 C++ headers where Debian's cross compiler keeps them.
     mingw_cxx=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
     tidy "$windows_build" "^$PWD/framework/win32/" -extra-arg=--target=x86_64-w64-mingw32 \
         -extra-arg=-isystem$mingw_cxx -extra-arg=-isystem$mingw_cxx/x86_64-w64-mingw32
     check "$windows_build" --file-filter='*framework/win32/*' --platform=win64
+else
+    public_headers c++
 fi

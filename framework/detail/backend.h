@@ -1,6 +1,5 @@
 #pragma once
 
-#include "framework/cdialog.h"
 #include "framework/dialog_template.h"
 #include "framework/win_types.h"
 
@@ -9,23 +8,37 @@
 #include <string>
 #include <string_view>
 
+class CDialog;
+
 // What each backend does with its windows for the code both backends share: the modal run
-// of a dialog, the data exchange, the filling of lists and the text of a CWnd. Text is UTF-8
-// on this side.
+// of a dialog, the data exchange, the filling of lists and the text of a CWnd. Each backend
+// implements all of it in its own backend.cpp. Text is UTF-8 on this side.
 namespace detail {
 
-using DialogWindowPtr = std::unique_ptr<DialogWindow, DialogWindowDeleter>;
+// The window of a CDialog, as each backend makes it (its own DialogWindow): it keeps the
+// template's items, which the data exchange walks.
+class DialogWindowBase {
+public:
+    explicit DialogWindowBase(std::span<const DialogItemTemplate> items) : items_(items) {}
+    DialogWindowBase(const DialogWindowBase&) = delete;
+    DialogWindowBase& operator=(const DialogWindowBase&) = delete;
+    virtual ~DialogWindowBase() = default;
+
+    std::span<const DialogItemTemplate> Items() const { return items_; }
+
+private:
+    std::span<const DialogItemTemplate> items_;
+};
 
 // The window of `owner` from template `templateId`; nullptr when there is no such template.
-DialogWindowPtr MakeDialogWindow(CDialog& owner, int templateId);
+std::unique_ptr<DialogWindowBase> MakeDialogWindow(CDialog& owner, int templateId);
 // Runs `window` modally, its controls made and OnInitDialog run, until the dialog ends;
 // returns the end code.
-int RunModal(DialogWindow& window);
+int RunModal(DialogWindowBase& window);
 // Ends the modal run with `result`.
-void EndModal(DialogWindow& window, int result);
-
-// The template items of dialog window `dialog`, in order; none for any other window.
-std::span<const DialogItemTemplate> TemplateItemsOf(HWND dialog);
+void EndModal(DialogWindowBase& window, int result);
+// The dialog window `window` is; nullptr for any other window.
+const DialogWindowBase* DialogWindowOf(HWND window);
 
 // The text of an edit box.
 std::string WindowText(HWND window);

@@ -2,7 +2,7 @@
 #include "framework/cwinapp.h"
 
 #include "framework/qt/icon_object.h"
-#include "framework/qt/qt_text.h"
+#include "framework/qt/text.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -27,10 +27,10 @@ int AfxWinMain(int argc, char* argv[])
     if (QCoreApplication::instance() == nullptr)
         toolkit = std::make_unique<QApplication>(toolkitArgc, toolkitArgv);
 
-    app->NameAfterExecutable(detail::ToBytes(QFileInfo(QString::fromLocal8Bit(executablePath)).completeBaseName()));
+    app->NameAfterExecutable(detail::ToUtf8(QFileInfo(QString::fromLocal8Bit(executablePath)).completeBaseName()));
     // The desktop entry installed with a program bears its name: the desktop shell finds
     // the program's name and icon for its windows through it.
-    QGuiApplication::setDesktopFileName(detail::ToQString(app->m_pszAppName));
+    QGuiApplication::setDesktopFileName(detail::ToNative(app->m_pszAppName));
     app->InitInstance();
     return app->ExitInstance();
 }

@@ -1,6 +1,6 @@
 #include "framework/qt/control_factory.h"
 
-#include "framework/qt/qt_text.h"
+#include "framework/qt/text.h"
 #include "framework/window_styles.h"
 
 #include <QAbstractItemView>
@@ -24,7 +24,7 @@ bool Has(std::uint32_t style, std::uint32_t bits)
 
 QString CaptionOf(const DialogItemTemplate& item)
 {
-    return ToQString(item.caption);
+    return ToNative(item.caption);
 }
 
 QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* parent)

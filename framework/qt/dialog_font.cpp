@@ -1,6 +1,6 @@
 #include "framework/qt/dialog_font.h"
 
-#include "framework/qt/qt_text.h"
+#include "framework/qt/text.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -42,7 +42,7 @@ QString DrawingFamily(const QString& face)
     if (!installed.contains(face, Qt::CaseInsensitive)) {
         QStringList substitutes;
         for (const FontStandIn& standIn : kStandIns) {
-            if (ToQString(standIn.face) == face)
+            if (ToNative(standIn.face) == face)
                 substitutes << QString::fromLatin1(standIn.standIn);
         }
         substitutes << QFontDatabase::families(QFontDatabase::Japanese);
@@ -61,7 +61,7 @@ QString DrawingFamily(const QString& face)
 
 QFont MakeDialogFont(const DialogFont& font)
 {
-    QFont result(DrawingFamily(ToQString(font.face)));
+    QFont result(DrawingFamily(ToNative(font.face)));
     result.setPixelSize(MulDiv(font.pointSize, kLogPixels, kPointsPerInch));
     return result;
 }

@@ -1,10 +1,16 @@
 #pragma once
 
 #include "framework/dialog_template.h"
-#include "framework/dialog_units.h"
 #include "framework/win_types.h"
 
-// Dialog units turned into pixels, as the classic dialog manager does it.
+// Dialog units turned into pixels, as the classic dialog manager does it: a quarter of the
+// dialog font's average character width across, an eighth of its height down.
+
+struct DialogBaseUnits {
+    int x = 0;  // the average width of the letters A-Z and a-z, rounded
+    int y = 0;  // the font's height
+    bool operator==(const DialogBaseUnits&) const = default;
+};
 
 // number * numerator / denominator, rounded to the nearest integer with halves up, for
 // the non-negative sizes and positions of a template.

@@ -1,10 +1,11 @@
 #include "framework/qt/dialog_window.h"
 
 #include "framework/cdialog.h"
+#include "framework/qt/modeless_dialog.h"
 #include "framework/qt/control_factory.h"
 #include "framework/qt/dialog_font.h"
 #include "framework/qt/icon_object.h"
-#include "framework/qt/qt_text.h"
+#include "framework/qt/text.h"
 #include "framework/win_constants.h"
 #include "framework/window_styles.h"
 
@@ -17,6 +18,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+
+#include <utility>
 
 namespace detail {
 
@@ -58,10 +61,10 @@ bool IsClosedDropDownList(const DialogControl& control)
 
 DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent, WindowFlagsOf(dialogTemplate.style)),
-      owner_(owner),
-      items_(dialogTemplate.items)
+      DialogWindowBase(dialogTemplate.items),
+      owner_(owner)
 {
-    setWindowTitle(ToQString(dialogTemplate.title != nullptr ? dialogTemplate.title : ""));
+    setWindowTitle(ToNative(dialogTemplate.title != nullptr ? dialogTemplate.title : ""));
     setFont(MakeDialogFont(dialogTemplate.font));
     baseUnits_ = BaseUnitsOf(font());
     // The client area is exactly the template's size, and stays so.
@@ -69,17 +72,32 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     setFixedSize(client.Width(), client.Height());
 }
 
-DialogWindowPtr DialogWindow::Create(CDialog& owner, int templateId)
+std::unique_ptr<DialogWindow> DialogWindow::Create(CDialog& owner, int templateId)
 {
     const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId);
     if (dialogTemplate == nullptr)
         return nullptr;
-    DialogWindowPtr window(new DialogWindow(owner, *dialogTemplate, nullptr));
+    std::unique_ptr<DialogWindow> window(new DialogWindow(owner, *dialogTemplate, nullptr));
     window->BuildControls(*dialogTemplate);
     window->NameControls(AfxFindControlNames(templateId));
     owner.AttachWindow(window.get());
     owner.OnInitDialog();
     return window;
+}
+
+BOOL DialogWindow::CreateModeless(CDialog& owner)
+{
+    std::unique_ptr<DialogWindow> window = Create(owner, owner.templateId_);
+    if (!window)
+        return FALSE;
+    window->show();
+    owner.window_ = std::move(window);
+    return TRUE;
+}
+
+const DialogWindow& DialogWindow::WindowOf(const CDialog& owner)
+{
+    return static_cast<const DialogWindow&>(*owner.window_);
 }
 
 void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
@@ -146,7 +164,7 @@ void DialogWindow::NameControls(std::span<const ControlNameRecord> names)
 {
     for (const ControlNameRecord& record : names) {
         const DialogControl* control = FindControl(record.controlId);
-        const QString name = ToQString(record.name);
+        const QString name = ToNative(record.name);
         control->window->setAccessibleName(name);
         // On some platforms a combo box is announced by its selected item rather than its
         // name; the description still says what the list is for.
@@ -284,3 +302,13 @@ void DialogWindow::paintEvent(QPaintEvent* event)
 }
 
 }  // namespace detail
+
+BOOL CreateModeless(CDialog& dialog)
+{
+    return detail::DialogWindow::CreateModeless(dialog);
+}
+
+DialogBaseUnits GetDialogBaseUnits(const CDialog& dialog)
+{
+    return detail::DialogWindow::WindowOf(dialog).BaseUnits();
+}

@@ -4,10 +4,10 @@
 #include "framework/detail/control_kind.h"
 #include "framework/qt/dialog_units.h"
 #include "framework/resources.h"
-#include "framework/win_types.h"
 
 #include <QDialog>
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -26,11 +26,15 @@ struct DialogControl {
 // The window of a CDialog: its controls built from the template, the dialog keyboard
 // interface, and the messages it hands to its CDialog (commands, notifications, painting,
 // closing).
-class DialogWindow final : public QDialog {
+class DialogWindow final : public QDialog, public DialogWindowBase {
 public:
     // The window of `owner` made from template `templateId`, its controls named and
     // initialised by the owner's OnInitDialog; nullptr when there is no such template.
-    static DialogWindowPtr Create(CDialog& owner, int templateId);
+    static std::unique_ptr<DialogWindow> Create(CDialog& owner, int templateId);
+    // Makes the window of `owner` and shows it without waiting (modeless).
+    static BOOL CreateModeless(CDialog& owner);
+    // The window of `owner`, made by CreateModeless or running modally.
+    static const DialogWindow& WindowOf(const CDialog& owner);
 
     // The dialog window `window` is, or nullptr.
     static DialogWindow* Of(HWND window);
@@ -40,7 +44,6 @@ public:
 
     CDialog& Owner() const { return owner_; }
     std::span<const DialogControl> Controls() const { return controls_; }
-    std::span<const DialogItemTemplate> Items() const { return items_; }
     const DialogControl* FindControl(int id) const;
     DialogBaseUnits BaseUnits() const { return baseUnits_; }
 
@@ -69,7 +72,6 @@ private:
     void Notify(int id, int code);
 
     CDialog& owner_;
-    std::span<const DialogItemTemplate> items_;
     DialogBaseUnits baseUnits_;
     std::vector<DialogControl> controls_;
 };

@@ -16,8 +16,6 @@ struct PaintContext {
 
 }  // namespace detail
 
-CDC::~CDC() = default;
-
 BOOL CDC::DrawIcon(int x, int y, HICON icon)
 {
     if (hdc_ == nullptr)

@@ -8,12 +8,12 @@
 // The programs' byte strings are UTF-8; the toolkit's strings are UTF-16.
 namespace detail {
 
-inline QString ToQString(std::string_view text)
+inline QString ToNative(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string ToBytes(const QString& text)
+inline std::string ToUtf8(const QString& text)
 {
     return text.toUtf8().toStdString();
 }

@@ -1,12 +1,21 @@
-// Windows as the toolkit's widgets: a CWnd's widget, and what the shared code does with it.
-#include "framework/cwnd.h"
+// Windows as the toolkit's widgets: a CWnd's widget and what it does with it.
+#include "framework/controls.h"
 
-#include "framework/detail/backend.h"
 #include "framework/qt/dialog_window.h"
-#include "framework/qt/window_link.h"
 
-#include <QAbstractButton>
+#include <QComboBox>
 #include <QPainter>
+#include <QPointer>
+
+namespace detail {
+
+// A CWnd's window; it turns null by itself when the window is destroyed, so an object
+// that outlives its window (or dies before it) never holds a dangling handle.
+struct WindowLink {
+    QPointer<QWidget> widget;
+};
+
+}  // namespace detail
 
 CWnd::CWnd() : link_(std::make_unique<detail::WindowLink>()) {}
 
@@ -58,24 +67,14 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/)
     return 0;
 }
 
-namespace detail {
-
-std::span<const DialogItemTemplate> TemplateItemsOf(HWND dialog)
+int CComboBox::GetCurSel() const
 {
-    const DialogWindow* window = DialogWindow::Of(dialog);
-    return window != nullptr ? window->Items() : std::span<const DialogItemTemplate>{};
+    return qobject_cast<const QComboBox*>(GetSafeHwnd())->currentIndex();
 }
 
-bool IsChecked(HWND button)
+void CComboBox::SetCurSel(int index)
 {
-    return static_cast<const QAbstractButton*>(button)->isChecked();
+    // Programmatic: QComboBox::activated, the user's choice, is not emitted. An index that
+    // names no item leaves none selected.
+    qobject_cast<QComboBox*>(GetSafeHwnd())->setCurrentIndex(index);
 }
-
-// The radio buttons of a dialog exclude each other, as the toolkit's radio buttons of one
-// parent do: checking one clears the rest, and the checked one cannot be cleared.
-void SetChecked(HWND button, bool checked)
-{
-    static_cast<QAbstractButton*>(button)->setChecked(checked);
-}
-
-}  // namespace detail

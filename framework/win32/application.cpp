@@ -1,7 +1,7 @@
 // The application on the system itself: its start and the icons it loads.
 #include "framework/cwinapp.h"
 
-#include "framework/win32/utf16.h"
+#include "framework/win32/text.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,9 +1,8 @@
 #include "framework/win32/dialog_window.h"
 
-#include "framework/detail/backend.h"
 #include "framework/resources.h"
 #include "framework/win32/memory_template.h"
-#include "framework/win32/utf16.h"
+#include "framework/win32/text.h"
 
 #include <algorithm>
 #include <utility>
@@ -65,30 +64,11 @@ constexpr UINT kNameControls = WM_APP;
 
 }  // namespace
 
-void DialogWindowDeleter::operator()(DialogWindow* window) const
-{
-    delete window;
-}
-
-// The window is made when it runs: the dialog manager makes it and its controls.
-DialogWindowPtr MakeDialogWindow(CDialog& owner, int templateId)
-{
-    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(templateId);
-    return DialogWindowPtr(dialogTemplate != nullptr ? new DialogWindow(owner, templateId, *dialogTemplate) : nullptr);
-}
-
-int RunModal(DialogWindow& window)
-{
-    return window.RunModal();
-}
-
-void EndModal(DialogWindow& window, int result)
-{
-    window.End(result);
-}
-
 DialogWindow::DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate)
-    : owner_(owner), templateId_(templateId), template_(dialogTemplate), memoryTemplate_(MemoryTemplate(dialogTemplate))
+    : DialogWindowBase(dialogTemplate.items),
+      owner_(owner),
+      templateId_(templateId),
+      memoryTemplate_(MemoryTemplate(dialogTemplate))
 {
 }
 
@@ -113,7 +93,7 @@ BOOL DialogWindow::Initialise(HWND window)
 {
     window_ = window;
     owner_.AttachWindow(window);
-    for (const DialogItemTemplate& item : template_.items) {
+    for (const DialogItemTemplate& item : Items()) {
         const ControlKind kind = KindOf(item);
         if (kind != ControlKind::Edit && kind != ControlKind::MultiLineEdit && kind != ControlKind::ComboBox)
             continue;
@@ -138,9 +118,9 @@ BOOL DialogWindow::Initialise(HWND window)
 ControlKind DialogWindow::KindOfControl(HWND control) const
 {
     const auto item = GetParent(control) == window_
-                          ? std::ranges::find(template_.items, GetDlgCtrlID(control), &DialogItemTemplate::id)
-                          : template_.items.end();
-    return item != template_.items.end() ? KindOf(*item) : ControlKind::Static;
+                          ? std::ranges::find(Items(), GetDlgCtrlID(control), &DialogItemTemplate::id)
+                          : Items().end();
+    return item != Items().end() ? KindOf(*item) : ControlKind::Static;
 }
 
 // A push button's caption is a single letter or none: the pointer resting on it shows
@@ -153,7 +133,7 @@ void DialogWindow::NameControls()
         HWND control = owner_.GetDlgItem(record.controlId);
         if (KindOfControl(control) != ControlKind::PushButton)
             continue;
-        std::wstring name = ToUtf16(record.name);
+        std::wstring name = ToNative(record.name);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/detail/backend.h"
 #include "framework/detail/control_kind.h"
 #include "framework/win32/windows_api.h"
 
@@ -14,11 +15,9 @@ namespace detail {
 // memory, which then also runs the dialog keyboard interface. It hands commands and the
 // messages of the owner's message map to its CDialog, binds the owner and runs its
 // OnInitDialog when the controls exist.
-class DialogWindow final {
+class DialogWindow final : public DialogWindowBase {
 public:
     DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate);
-    DialogWindow(const DialogWindow&) = delete;
-    DialogWindow& operator=(const DialogWindow&) = delete;
 
     // Makes the window and runs it modally until it ends; returns its end code.
     int RunModal();
@@ -27,7 +26,6 @@ public:
 
     // The window behind dialog `window`; nullptr before it is initialised.
     static DialogWindow* Of(HWND window);
-    std::span<const DialogItemTemplate> Items() const { return template_.items; }
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -52,7 +50,6 @@ private:
 
     CDialog& owner_;
     int templateId_;
-    const DialogTemplate& template_;
     std::vector<std::uint16_t> memoryTemplate_;
     HWND window_ = nullptr;
     bool painted_ = false;

@@ -1,6 +1,6 @@
 #include "framework/win32/memory_template.h"
 
-#include "framework/win32/utf16.h"
+#include "framework/win32/text.h"
 
 #include <string_view>
 
@@ -18,7 +18,7 @@ public:
     }
     void Text(const char* text)
     {
-        for (const wchar_t c : ToUtf16(text != nullptr ? text : ""))
+        for (const wchar_t c : ToNative(text != nullptr ? text : ""))
             Word(c);
         Word(0);
     }

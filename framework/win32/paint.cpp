@@ -19,8 +19,6 @@ struct PaintContext {
 
 }  // namespace detail
 
-CDC::~CDC() = default;
-
 BOOL CDC::DrawIcon(int x, int y, HICON icon)
 {
     return hdc_ != nullptr ? ::DrawIcon(hdc_, x, y, icon) : FALSE;

@@ -8,7 +8,7 @@
 // The programs' text is UTF-8; the system's is UTF-16.
 namespace detail {
 
-inline std::wstring ToUtf16(std::string_view text)
+inline std::wstring ToNative(std::string_view text)
 {
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');

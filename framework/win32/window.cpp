@@ -1,9 +1,7 @@
-// Windows as the system's own: a CWnd's window handle, and what the shared code does with it.
-#include "framework/cwnd.h"
+// Windows as the system's own: a CWnd's window handle and what it does with it.
+#include "framework/controls.h"
 
-#include "framework/detail/backend.h"
-#include "framework/win32/dialog_window.h"
-#include "framework/win32/utf16.h"
+#include "framework/win32/windows_api.h"
 
 #include <algorithm>
 #include <utility>
@@ -88,48 +86,3 @@ void CComboBox::SetCurSel(int index)
 {
     SendMessageW(GetSafeHwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
-
-namespace detail {
-
-std::span<const DialogItemTemplate> TemplateItemsOf(HWND dialog)
-{
-    const DialogWindow* window = DialogWindow::Of(dialog);
-    return window != nullptr ? window->Items() : std::span<const DialogItemTemplate>{};
-}
-
-std::string WindowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
-}
-
-// A box keeps a text it already shows: each change costs the box a new layout and a
-// repaint. A multi-line box shows its newest text: the end, as a box scrolled to its end does.
-void SetWindowText(HWND window, std::string_view text)
-{
-    if (WindowText(window) == text)
-        return;
-    SetWindowTextW(window, ToUtf16(text).c_str());
-    if ((GetWindowLongPtrW(window, GWL_STYLE) & ES_MULTILINE) != 0)
-        SendMessageW(window, WM_VSCROLL, SB_BOTTOM, 0);
-}
-
-bool IsChecked(HWND button)
-{
-    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void SetChecked(HWND button, bool checked)
-{
-    if (IsChecked(button) != checked)
-        SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-// A sorted list (CBS_SORT) places the item itself.
-void AddListItem(HWND list, std::string_view text)
-{
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToUtf16(text).c_str()));
-}
-
-}  // namespace detail

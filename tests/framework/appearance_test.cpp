@@ -1,6 +1,7 @@
 // How a dialog looks: its layout in dialog units of its font, its icons, and the icon it
 // paints while minimised.
 #include "framework/qt/dialog_units.h"
+#include "framework/qt/modeless_dialog.h"
 #include "shell/minimised_icon.h"
 #include "tests/framework/noise_dialog.h"
 
@@ -25,7 +26,7 @@ TEST_F(DialogLayout, TheFontFallsBackToTheMetricCompatibleGothicWhoseUnitsPlaceT
 {
     EXPECT_EQ(QFontInfo(dialog.GetSafeHwnd()->font()).family(), "IPAPGothic");
     // At 9 points its letters average 7 pixels across; its height is 13. Halves round up.
-    EXPECT_EQ(dialog.GetDialogBaseUnits(), (DialogBaseUnits{7, 13}));
+    EXPECT_EQ(GetDialogBaseUnits(dialog), (DialogBaseUnits{7, 13}));
     EXPECT_EQ(dialog.GetDlgItem(ids.budget)->geometry(), QRect(194, 10, 21, 20));        // 111, 6, 12, 12
     EXPECT_EQ(dialog.GetDlgItem(ids.firstLength)->geometry(), QRect(16, 59, 16, 15));    // 9, 36, 9, 9
     EXPECT_EQ(dialog.GetDlgItem(ids.output)->geometry(), QRect(11, 107, 205, 49));       // 6, 66, 117, 30
@@ -71,10 +72,9 @@ TEST_F(WindowIcons, TheWindowShowsItsIconAtBothSizesAndWithoutAnEntryErasesUnder
 // = -15. Drawn there at its standard size, the program's 32-pixel picture, and nothing else.
 TEST(MinimisedIcon, TheIconIsDrawnCentredAtItsStandardSizeAndNothingElse)
 {
-    const ResourceTable& resources = rustle::kComposer.resources.Table();
-    AfxSetResourceHandle(resources);
+    AfxSetResourceHandle(rustle::kComposer.resources.Table());
     const HICON icon = CWinApp().LoadIcon(IDI_COMPOSER);
-    const QImage picture(resources.icons.front().images.front().xpm.data());
+    const QImage picture(QStringLiteral(":/rustle/%1/icon-32.xpm").arg(IDI_COMPOSER));
     ASSERT_EQ(picture.size(), QSize(32, 32));
     for (const auto& [client, origin] : {std::pair{CRect{0, 0, 101, 40}, QPoint(35, 4)}, {CRect{}, QPoint(-15, -15)}}) {
         ImageDC dc(120, 50);

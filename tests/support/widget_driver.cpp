@@ -1,5 +1,7 @@
 #include "tests/support/widget_driver.h"
 
+#include "framework/qt/modeless_dialog.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -61,7 +63,7 @@ void TypeText(const QString& text)
 
 bool ShowActive(CDialog& dialog)
 {
-    return dialog.Create() && Activate(dialog.GetSafeHwnd());
+    return CreateModeless(dialog) && Activate(dialog.GetSafeHwnd());
 }
 
 void ClickControl(const CWnd& dialog, int id)
