@@ -4,6 +4,7 @@
 // and Enter, which end the dialog, left out). After every event (of a run of clicks, its
 // last) the dialog must show what the reference model says. ORVO_MONKEY_EVENTS and
 // ORVO_MONKEY_SEED set the events of each run and their seed.
+#include "core/duration_groups.h"
 #include "framework/cwinapp.h"
 #include "fuzz/reference_check.h"
 #include "tests/support/composer_dialog_driver.h"
@@ -52,7 +53,7 @@ protected:
     {
         const int focused = FocusedControl();
         const bool onList = focused == ids_.regionList;
-        const bool onRadio = focused >= ids_.firstLength && focused < ids_.firstLength + 8;
+        const bool onRadio = focused >= ids_.firstLength && focused < ids_.firstLength + kLengthPositions;
         const Qt::Key key = press.key();
         const bool types = key == Qt::Key_A || key == Qt::Key_7;
         if (onList && types && !editableList_)

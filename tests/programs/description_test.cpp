@@ -1,6 +1,7 @@
 // Each program's description and the template made from it, held against rules that do
 // not come from the description: the piano keyboard, the layout of a dialog, and the facts
 // of each program's template.
+#include "core/duration_groups.h"
 #include "framework/window_styles.h"
 #include "shell/composer_dialog.h"
 #include "tests/programs/program_dialog.h"
@@ -58,7 +59,7 @@ TEST_P(Description, TheTemplateHasItsTitleSizeControlsAndOneRadioGroupOfEight)
     }
     ASSERT_EQ(radios.size(), 8U);
     EXPECT_NE(Item(radios.front()).style & WS_GROUP, 0U);
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < kLengthPositions; ++i) {
         EXPECT_EQ(radios[static_cast<std::size_t>(i)], program.ids.firstLength + i);
         EXPECT_EQ(Place(Item(program.ids.firstDuration + i)),
                   (std::array{facts.firstDuration.x + 15 * i, facts.firstDuration.y, 12, 12}));
