@@ -5,9 +5,9 @@
 #include "bench/bench_programs.h"
 #include "bench/manual_timing.h"
 #include "framework/cwinapp.h"
-#include "pulsar/composer_dlg.h"
-#include "rustle/composer_dlg.h"
-#include "twinwave/composer_dlg.h"
+#include "pulsar/composer_program.h"
+#include "rustle/composer_program.h"
+#include "twinwave/composer_program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
