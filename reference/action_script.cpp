@@ -1,4 +1,4 @@
-#include "fuzz/action_script.h"
+#include "reference/action_script.h"
 
 #include "core/duration_groups.h"
 
@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstddef>
 
-namespace fuzz {
+namespace reference {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes, const Dia
     return actions;
 }
 
-}  // namespace fuzz
+}  // namespace reference
