@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/channel.h"
+#include "core/duration_groups.h"
 
 #include <array>
 #include <string_view>
@@ -8,7 +9,7 @@
 // The codes of every event index at one length code, two hex digits each.
 using EventCodeRow = std::string_view;
 // Indexed by length code - 80.
-using EventCodeRows = std::array<EventCodeRow, 8>;
+using EventCodeRows = std::array<EventCodeRow, kLengthPositions>;
 
 // A voice in which every entry is one byte carrying its own note length.
 // Edit values of EditKind::Event are event indexes into the code rows.

@@ -1,4 +1,4 @@
-#include "tests/support/reference_dialog.h"
+#include "reference/reference_dialog.h"
 
 #include "core/duration_groups.h"
 #include "replay/composer_driver.h"

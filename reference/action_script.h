@@ -20,7 +20,7 @@
 //   6      click one push button many times: the next byte picks it, the byte after
 //          that gives 1 + 4 * c clicks (up to 1021, past a full history)
 //   7      click "←" 1 + 4 * (op >> 3) times
-namespace fuzz {
+namespace reference {
 
 // What the decoder may name in one program's dialog.
 struct DialogControls {
@@ -38,4 +38,4 @@ struct Action {
 
 std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes, const DialogControls& controls);
 
-}  // namespace fuzz
+}  // namespace reference

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/program.h"
-#include "fuzz/action_script.h"
+#include "reference/action_script.h"
 #include "replay/composer_driver.h"
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-namespace fuzz {
+namespace reference {
 
 // The controls of `program`'s dialog as the reference model knows them.
 DialogControls ControlsOf(const Program& program);
@@ -26,4 +26,4 @@ std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& 
 // refused.
 std::optional<std::string> CheckInput(const Program& program, std::span<const std::uint8_t> bytes);
 
-}  // namespace fuzz
+}  // namespace reference

@@ -1,9 +1,9 @@
-#include "fuzz/reference_check.h"
+#include "reference/reference_check.h"
 
+#include "reference/reference_dialog.h"
 #include "replay/decode.h"
 #include "replay/dialog_model.h"
 #include "replay/script.h"
-#include "tests/support/reference_dialog.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,7 +11,7 @@
 #include <sstream>
 #include <utility>
 
-namespace fuzz {
+namespace reference {
 
 namespace {
 
@@ -71,9 +71,9 @@ std::optional<std::string> CheckDecoding(const Program& program, const DialogMod
 DialogControls ControlsOf(const Program& program)
 {
     DialogControls controls{static_cast<int>(program.channel.Catalogue().size()), {}, 0};
-    for (const reference::Button& button : reference::ButtonsOf(program)) {
+    for (const Button& button : ButtonsOf(program)) {
         controls.pushButtons.push_back(button.id);
-        if (button.kind == reference::Button::Back)
+        if (button.kind == Button::Back)
             controls.backButton = button.id;
     }
     return controls;
@@ -81,7 +81,7 @@ DialogControls ControlsOf(const Program& program)
 
 std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& dialog, std::span<const Action> actions)
 {
-    reference::ReferenceDialog expected(program);
+    ReferenceDialog expected(program);
     for (std::size_t step = 0; step < actions.size(); ++step) {
         const Action& action = actions[step];
         for (int time = 1; time <= action.times; ++time) {
@@ -117,4 +117,4 @@ std::optional<std::string> CheckInput(const Program& program, std::span<const st
     return CheckDecoding(program, dialog, std::string(bytes.begin(), bytes.end()));
 }
 
-}  // namespace fuzz
+}  // namespace reference
