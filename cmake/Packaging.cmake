@@ -16,30 +16,11 @@ endif()
 # A Debian package of the composers (the three programs with their icons, desktop entries,
 # AppStream metadata and manual pages, and composer-replay): `cpack -G DEB` in the build
 # directory (scripts/dev.sh package).
-# The newest entry of desktop/debian/changelog gives the package's revision, its maintainer
-# and the release date that the manual pages and the metadata carry (ORVO_RELEASE_DATE).
 set(ORVO_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/desktop/debian)
-file(READ ${ORVO_DEBIAN_DIR}/changelog changelog)
-if(NOT changelog MATCHES "^orvo-composers \\(([^)]+)-([^)-]+)\\)")
-  message(FATAL_ERROR "desktop/debian/changelog: no entry of the form 'orvo-composers (VERSION-REVISION)'")
-endif()
-if(NOT CMAKE_MATCH_1 VERSION_EQUAL PROJECT_VERSION)
-  message(FATAL_ERROR "desktop/debian/changelog's newest entry is for ${CMAKE_MATCH_1}, the project is ${PROJECT_VERSION}")
-endif()
-set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
-# The newest entry's trailer: " -- NAME <ADDRESS>  DATE".
-string(FIND "${changelog}" "\n -- " trailer)
-string(SUBSTRING "${changelog}" ${trailer} -1 trailer)
-string(REGEX MATCH "^\n -- (([^<\n]*) <[^>\n]*>)  ([^\n]+)" _ "${trailer}")
-set(CPACK_PACKAGE_CONTACT "${CMAKE_MATCH_1}")
-set(ORVO_MAINTAINERS "${CMAKE_MATCH_2}")
-set(release_date "${CMAKE_MATCH_3}")
-# As dpkg-buildpackage does, the newest entry's date stands for the build's (SOURCE_DATE_EPOCH).
-execute_process(COMMAND date -u -d "${release_date}" "+%s;%F" OUTPUT_VARIABLE release OUTPUT_STRIP_TRAILING_WHITESPACE
-  COMMAND_ERROR_IS_FATAL ANY)
-list(GET release 0 ORVO_RELEASE_EPOCH)
-list(GET release 1 ORVO_RELEASE_DATE)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORVO_DEBIAN_DIR}/changelog)
+# Every release is the package's revision 1: the package changes only with the programs.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(ORVO_MAINTAINERS "Orvo maintainers")
+set(CPACK_PACKAGE_CONTACT "${ORVO_MAINTAINERS} <maintainers@orvo.invalid>")
 
 set(CPACK_PACKAGE_VENDOR Orvo)
 # The synopsis line, and the extended description: paragraphs of lines shorter than 80.
@@ -86,16 +67,16 @@ string(REPLACE "\n" "\n " ORVO_LICENSE_TERMS " ${terms}")
 set(ORVO_PACKAGE_DOCS ${CMAKE_BINARY_DIR}/debian)
 configure_file(${ORVO_DEBIAN_DIR}/copyright.in ${ORVO_PACKAGE_DOCS}/copyright @ONLY)
 
+# Debian's changelog: CHANGELOG.md's releases (cmake/Changelog.cmake).
+orvo_write_debian_changelog(${ORVO_PACKAGE_DOCS}/changelog.Debian ${CPACK_PACKAGE_NAME}
+  ${CPACK_DEBIAN_PACKAGE_RELEASE} "${CPACK_PACKAGE_CONTACT}")
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 add_custom_command(OUTPUT ${ORVO_PACKAGE_DOCS}/changelog.Debian.gz
-  COMMAND ${CMAKE_COMMAND} -E copy ${ORVO_DEBIAN_DIR}/changelog ${ORVO_PACKAGE_DOCS}/changelog.Debian
-  COMMAND ${GZIP_EXECUTABLE} -n -9 -f ${ORVO_PACKAGE_DOCS}/changelog.Debian
-  DEPENDS ${ORVO_DEBIAN_DIR}/changelog VERBATIM)
+  COMMAND ${GZIP_EXECUTABLE} -n -9 -k -f ${ORVO_PACKAGE_DOCS}/changelog.Debian
+  DEPENDS ${ORVO_PACKAGE_DOCS}/changelog.Debian VERBATIM)
 add_custom_target(debian_changelog ALL DEPENDS ${ORVO_PACKAGE_DOCS}/changelog.Debian.gz)
 
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 install(FILES ${ORVO_PACKAGE_DOCS}/copyright ${ORVO_PACKAGE_DOCS}/changelog.Debian.gz DESTINATION ${doc})
-install(FILES ${ORVO_DEBIAN_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-  RENAME ${CPACK_PACKAGE_NAME})
 
 include(CPack)
