@@ -1,6 +1,10 @@
 # The composers as they are handed out: `cpack` in the build directory.
 set(CPACK_PACKAGE_NAME orvo-composers)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# Each package the same bytes wherever it is built: dated SOURCE_DATE_EPOCH, or the release
+# date without it, and owner-writable only.
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ReproduciblePackage.cmake)
+set(CPACK_ORVO_RELEASE_EPOCH ${ORVO_RELEASE_EPOCH})
 
 # For Windows, a zip of the four programs (installed into its top folder), the README and
 # the licence (scripts/dev.sh package-windows).

@@ -75,7 +75,8 @@ test-windows)
     ctest --preset windows
     ;;
 package-windows)
-    packages+=("${windows_packages[@]}")
+    # strip-nondeterminism dates and orders the zip's members (cmake/ReproduciblePackage.cmake).
+    packages+=(strip-nondeterminism "${windows_packages[@]}")
     install_missing
     build_windows
     rm -f build/windows/orvo-composers-*.zip
