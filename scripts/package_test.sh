@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks a built Debian package of the composers as Debian would and installs it on this
-# machine (as root): lintian at its most pedantic, then, installed, the programs' hardening
-# (hardening-check), the AppStream metadata (appstreamcli) and desktop entries
-# (desktop-file-validate), the manual pages, composer-replay's round trip through decode;
-# each program started under a real X server, shown, ended by Escape with status 0, and
-# started again on Wayland (weston, headless), drawn and silent. Any finding fails the run.
+# machine (as root): lintian at its most pedantic, every member root's and writable by root
+# only, then, installed, the programs' hardening (hardening-check), the AppStream metadata
+# (appstreamcli) and desktop entries (desktop-file-validate), the manual pages,
+# composer-replay's round trip through decode; each program started under a real X server,
+# shown, ended by Escape with status 0, and started again on Wayland (weston, headless),
+# drawn and silent. Any finding fails the run.
 # The package is removed again at the end, and weston, Xvfb and their files with it.
 #   scripts/package_test.sh orvo-composers_<version>_amd64.deb
 set -euo pipefail
@@ -32,6 +33,15 @@ tags=$(lintian --pedantic --display-info --show-overrides "$deb" 2> >(grep -v '^
     fail "lintian: $tags"
 echo "$tags"
 ! grep -E '^[EWIP]: ' <<<"$tags" >/dev/null || fail "lintian found the tags above"
+
+# Every member, in the package's control part and in what it installs, is root's and writable
+# by its owner only, whatever the umask it was built with.
+for part in --ctrl-tarfile --fsys-tarfile; do
+    members=$(dpkg-deb "$part" "$deb" | tar -tv --numeric-owner)
+    ! grep -vE '^.{10} 0/0 ' <<<"$members" || fail "members above not owned by root"
+    ! grep -E '^.{5}w|^.{8}w' <<<"$members" || fail "members above writable by others than their owner"
+done
+echo "every member owned by root, writable by root only"
 
 source "$(dirname "$0")/../tests/e2e/x_session.sh"
 source "$(dirname "$0")/../tests/e2e/wayland_session.sh"
