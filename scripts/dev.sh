@@ -20,6 +20,11 @@
 #                                                 made with debootstrap (root), start each program
 #   scripts/dev.sh package-windows                build the Windows programs and zip them with the
 #                                                 README and the licence (build/windows/*.zip)
+#   scripts/dev.sh release                        from the committed tree only, make in dist/ the
+#                                                 source archive, the package and the zip, checked,
+#                                                 and SHA256SUMS (docs/RELEASING.md)
+#   scripts/dev.sh release-check                  make the release twice, in two fresh clones, and
+#                                                 compare: it must be the same bytes
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -135,8 +140,21 @@ package | package-test | package-test-fresh)
     package-test-fresh) scripts/package_test_fresh.sh build/package/orvo-composers_*.deb ;;
     esac
     ;;
+release)
+    # git makes the source archive, zipinfo lists the zip; the release's own scripts/dev.sh
+    # installs what builds and checks the packages.
+    packages+=(git unzip)
+    install_missing
+    scripts/release.sh
+    ;;
+release-check)
+    # diffoscope-minimal shows where two releases differ.
+    packages+=(git diffoscope-minimal)
+    install_missing
+    scripts/release_check.sh
+    ;;
 *)
-    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | test-windows | screenshots | bench | package | package-test | package-test-fresh | package-windows" >&2
+    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | test-windows | screenshots | bench | package | package-test | package-test-fresh | package-windows | release | release-check" >&2
     exit 2
     ;;
 esac
