@@ -28,9 +28,9 @@ done
 first=$work/a/dist
 second=$work/second-clone/dist
 if cmp -s "$first/SHA256SUMS" "$second/SHA256SUMS"; then
-    rm -rf "$work"
     echo "release-check: identical bytes from both clones of $commit ($((SECONDS / 60)) min):"
     cat "$first/SHA256SUMS"
+    rm -rf "$work"
     exit 0
 fi
 
