@@ -1,9 +1,10 @@
 # Run by cpack on each package it has written (CPACK_POST_BUILD_SCRIPTS, cmake/Packaging.cmake).
-# cpack archives the files with the dates, modes and owner they have in the build and in the
-# order the folders list them; this makes a package the same bytes wherever, whenever and by
-# whomever it is built, as reproducible-builds.org asks: every date SOURCE_DATE_EPOCH or
-# earlier (the release date, CPACK_ORVO_RELEASE_EPOCH, when it is not set), every folder and
-# file writable by its owner only whatever the umask, no builder's user, members in name order.
+# cpack archives the files with the modes they have in the build, which follow the umask, in
+# the order the folders list them, and dates them SOURCE_DATE_EPOCH or, without it, with the
+# time they were built; a zip's dates are local times. This makes a package the same bytes
+# wherever, whenever and by whomever it is built, as reproducible-builds.org asks: every date
+# SOURCE_DATE_EPOCH or earlier (the release date, CPACK_ORVO_RELEASE_EPOCH, when it is not
+# set), every folder and file writable by its owner only, no builder's user, members sorted.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(epoch $ENV{SOURCE_DATE_EPOCH})
 else()
