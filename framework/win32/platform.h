@@ -11,3 +11,4 @@ using HDC = HDC__*;
 using HICON = HICON__*;
 
 extern "C" __declspec(dllimport) int __stdcall GetSystemMetrics(int index);
+extern "C" __declspec(dllimport) int __stdcall MessageBeep(unsigned int type);
