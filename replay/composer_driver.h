@@ -2,7 +2,9 @@
 
 #include "core/composer_state.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 // The user's side of one composer dialog, as an action script drives it.
 class ComposerDriver {
@@ -16,6 +18,9 @@ public:
     virtual void CheckLength(int position) = 0;
     // The user clicks the push button `controlId`; false when the dialog has no such button.
     virtual bool Click(int controlId) = 0;
+    // The user pastes `text` into the output box; what the dialog says when it refuses the
+    // paste, or nothing when it took it.
+    virtual std::optional<std::string> Paste(std::string_view text) = 0;
     // What the dialog shows, as one line:
     // region=I count=C budget=B durations=D0,..,D7 total=T length=R output=HEX
     virtual std::string Show() const = 0;
