@@ -38,7 +38,7 @@ std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes, const Dia
             actions.push_back({Action::PickRegion, b % (controls.regionCount + 1) - 1});
             break;
         case 1:
-            actions.push_back({Action::CheckLength, high % 8});
+            actions.push_back(high < 24 ? Action{Action::CheckLength, high % 8} : Action{Action::PasteCopy, 0});
             break;
         case 2:
         case 3:
