@@ -35,6 +35,12 @@ bool ComposerDialogDriver::Click(int controlId)
     return true;
 }
 
+std::optional<std::string> ComposerDialogDriver::Paste(std::string_view)
+{
+    ADD_FAILURE() << "the dialog takes no paste yet";
+    return "no paste";
+}
+
 int ComposerDialogDriver::Number(int id) const
 {
     const QString text = ControlWidget<QLineEdit>(dialog_, id)->text();
