@@ -1,8 +1,9 @@
-// The yardstick for a program's start-up: a bare toolkit dialog with as many controls of
-// the same kinds as the program's dialog, built straight on the toolkit; Escape ends it, as
-// it ends the programs.
+// The yardstick for a program's start-up: a bare toolkit dialog with a control of the same
+// kind for each of the program's, in its template's order, and its region list's labels,
+// built straight on the toolkit; Escape ends it, as it ends the programs.
 //   bare_dialog rustle|pulsar|twinwave
-#include "bench/bare_dialog_counts.h"
+#include "bench/program_dialogs.h"
+#include "framework/window_styles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,32 +15,40 @@
 #include <QRadioButton>
 
 #include <iostream>
+#include <string_view>
 
 namespace {
 
 class BareDialog final : public QDialog {
 public:
-    explicit BareDialog(const ControlCounts& counts)
+    BareDialog(const char* program, const ProgramDialog& model)
     {
-        setWindowTitle(QStringLiteral("Bare (%1)").arg(QLatin1String(counts.program)));
-        auto* regions = new QComboBox(this);
-        regions->setEditable(counts.editableList);
-        for (int i = 0; i < counts.regions; ++i)
-            regions->addItem(QStringLiteral("7A%1-7A%2：地上").arg(i, 2, 10, QLatin1Char('0')).arg(i + 1));
-        regions->setGeometry(10, 10, 200, regions->sizeHint().height());
-        for (int i = 0; i < kNumberBoxes; ++i)
-            new QLineEdit(QStringLiteral("0"), this);
-        new QLabel(QStringLiteral("/"), this);
-        for (int i = 0; i < kRadioButtons; ++i)
-            new QRadioButton(QStringLiteral("Radio1"), this);
-        for (int i = 0; i < counts.pushButtons; ++i)
-            new QPushButton(i % 2 == 0 ? QStringLiteral("休") : QString(), this);
-        new QPlainTextEdit(this);
-        // A row of small controls, like a keyboard, below the list.
+        setWindowTitle(QStringLiteral("Bare (%1)").arg(QLatin1String(program)));
+        // The region list at the top, the rest in a row of small controls, like a keyboard,
+        // below it.
         int x = 10;
-        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (control == regions)
+        for (const DialogItemTemplate& item : model.dialog.items) {
+            const std::string_view kind = item.windowClass;
+            const QString caption = QString::fromUtf8(item.caption);
+            if (kind == "COMBOBOX") {
+                auto* regions = new QComboBox(this);
+                regions->setEditable((item.style & CBS_TYPEMASK) == CBS_DROPDOWN);
+                for (const DialogInitRecord& label : model.regionLabels)
+                    regions->addItem(QString::fromUtf8(label.text));
+                regions->setGeometry(10, 10, 200, regions->sizeHint().height());
                 continue;
+            }
+            QWidget* control = nullptr;
+            if (kind == "EDIT" && (item.style & ES_MULTILINE) != 0)
+                control = new QPlainTextEdit(this);
+            else if (kind == "EDIT")
+                control = new QLineEdit(QStringLiteral("0"), this);
+            else if (kind == "STATIC")
+                control = new QLabel(caption, this);
+            else if ((item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
+                control = new QRadioButton(caption, this);
+            else
+                control = new QPushButton(caption, this);
             control->setGeometry(x % 560, 50 + 40 * (x / 560), 16, 30);
             x += 20;
         }
@@ -51,13 +60,13 @@ public:
 
 int main(int argc, char** argv)
 {
-    const ControlCounts* counts = argc == 2 ? ControlCountsOf(argv[1]) : nullptr;
-    if (counts == nullptr) {
+    const std::optional<ProgramDialog> model = argc == 2 ? FindProgramDialog(argv[1]) : std::nullopt;
+    if (!model) {
         std::cerr << "usage: bare_dialog rustle|pulsar|twinwave\n";
         return 2;
     }
     QApplication application(argc, argv);
-    BareDialog dialog(*counts);
+    BareDialog dialog(argv[1], *model);
     dialog.exec();
     return 0;
 }

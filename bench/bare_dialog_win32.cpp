@@ -1,10 +1,11 @@
 // The yardstick for a Windows program's start-up: a bare dialog of the system's dialog
-// manager, in the programs' dialog font, with as many controls of the same kinds as the
-// program's dialog, made straight with the Win32 API. It shows what a dialog of that kind
-// shows at the start: the list's first item selected, numbers in the boxes, the first radio
-// button checked. Escape ends it, as it ends the programs.
+// manager with the style and font of the program's dialog and a control of the same kind
+// and style for each of the program's, in its template's order and with its region list's
+// labels, made straight with the Win32 API. It shows what a dialog of that kind shows at
+// the start: the list's first item selected, numbers in the boxes, the first radio button
+// checked. Escape ends it, as it ends the programs.
 //   bare_dialog rustle|pulsar|twinwave
-#include "bench/bare_dialog_counts.h"
+#include "bench/program_dialogs.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -13,27 +14,40 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
-// A template with no controls (the dialog makes its own), titled as the programs' are: in
-// the template.
-#pragma pack(push, 2)
-struct BareTemplate {
-    DLGTEMPLATE dialog;
-    WORD menu;
-    WORD windowClass;
-    WCHAR title[5];
-    WORD pointSize;
-    WCHAR face[9];
-};
-#pragma pack(pop)
+const ProgramDialog* program = nullptr;
 
-alignas(4) constexpr BareTemplate kTemplate{
-    {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, WS_EX_APPWINDOW, 0, 0, 0, 0, 0},
-    0, 0, L"Bare", 9, L"ＭＳ Ｐゴシック"};
+std::wstring Wide(const char* utf8)
+{
+    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), size);
+    text.pop_back();  // the terminating null, which the string keeps by itself
+    return text;
+}
 
-const ControlCounts* counts = nullptr;
+// A template with the style and font of `dialog` and no controls (the bare dialog makes its
+// own), titled as the programs' are: in the template.
+std::vector<WORD> BareTemplate(const DialogTemplate& dialog)
+{
+    std::vector<WORD> words;
+    const auto doubleWord = [&](DWORD value) { words.insert(words.end(), {LOWORD(value), HIWORD(value)}); };
+    const auto text = [&](const std::wstring& value) {
+        words.insert(words.end(), value.begin(), value.end());
+        words.push_back(0);
+    };
+    doubleWord(dialog.style);
+    doubleWord(dialog.exStyle);
+    words.insert(words.end(), {0, 0, 0, 0, 0, 0, 0});  // no controls, no place and size, no menu, the system's class
+    text(L"Bare");
+    words.push_back(static_cast<WORD>(dialog.font.pointSize));
+    text(Wide(dialog.font.face));
+    return words;
+}
 
 // A control made by hand takes the dialog's font, as those of a template do.
 void UseDialogFont(HWND control)
@@ -43,20 +57,13 @@ void UseDialogFont(HWND control)
 }
 
 // Adds a control in a row of small ones, like a keyboard, below the list.
-HWND AddControl(HWND dialog, const wchar_t* windowClass, const wchar_t* text, DWORD style, int& x, DWORD exStyle = 0)
+HWND AddControl(HWND dialog, const DialogItemTemplate& item, const std::wstring& text, DWORD style, int& x)
 {
-    HWND control = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, x % 560,
+    HWND control = CreateWindowExW(item.exStyle, Wide(item.windowClass).c_str(), text.c_str(), style, x % 560,
                                    50 + 40 * (x / 560), 16, 30, dialog, nullptr, nullptr, nullptr);
     UseDialogFont(control);
     x += 20;
     return control;
-}
-
-// A number box, right-aligned as the programs' are.
-void AddNumberBox(HWND dialog, int number, int& x)
-{
-    AddControl(dialog, L"EDIT", std::to_wstring(number).c_str(),
-               ES_READONLY | ES_AUTOHSCROLL | ES_RIGHT | WS_BORDER | WS_TABSTOP, x, WS_EX_RIGHT);
 }
 
 INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -67,34 +74,30 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     }
     if (message != WM_INITDIALOG)
         return FALSE;
-    HWND regions = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_SORT |
-                                   (counts->editableList ? CBS_DROPDOWN : CBS_DROPDOWNLIST),
-                                   10, 10, 200, 200, dialog, nullptr, nullptr, nullptr);
-    UseDialogFont(regions);
-    for (int i = 0; i < counts->regions; ++i) {
-        wchar_t label[32];
-        std::swprintf(label, 32, L"7A%02d-7A%d：地上", i, i + 1);
-        SendMessageW(regions, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
-    }
-    SendMessageW(regions, CB_SETCURSEL, 0, 0);
-    // In the programs' order, which sets where the radio group starts and ends: count, "/",
-    // budget, each length's radio button with its box, total, push buttons, output.
+    // In the template's order, which sets where the radio group starts and ends.
     int x = 10;
-    AddNumberBox(dialog, 0, x);
-    AddControl(dialog, L"STATIC", L"/", SS_LEFT | WS_GROUP, x);
-    AddNumberBox(dialog, 2, x);
+    int numberBoxes = 0;
     HWND firstRadio = nullptr;
-    for (int i = 0; i < kRadioButtons; ++i) {
-        HWND radio = AddControl(dialog, L"BUTTON", L"Radio1", BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0), x);
-        if (i == 0)
-            firstRadio = radio;
-        AddNumberBox(dialog, 4 + 2 * i, x);
+    for (const DialogItemTemplate& item : program->dialog.items) {
+        const std::string_view kind = item.windowClass;
+        if (kind == "COMBOBOX") {
+            HWND regions = CreateWindowExW(item.exStyle, L"COMBOBOX", L"", item.style, 10, 10, 200, 200, dialog, nullptr,
+                                           nullptr, nullptr);
+            UseDialogFont(regions);
+            for (const DialogInitRecord& label : program->regionLabels)
+                SendMessageW(regions, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(label.text).c_str()));
+            SendMessageW(regions, CB_SETCURSEL, 0, 0);
+        } else if (kind == "EDIT" && (item.style & ES_MULTILINE) == 0) {
+            // A number box, right-aligned as the programs' are: the extended style alone
+            // aligns text only in right-to-left languages.
+            const DWORD alignment = (item.exStyle & WS_EX_RIGHT) != 0 ? ES_RIGHT : 0;
+            AddControl(dialog, item, std::to_wstring(2 * numberBoxes++), item.style | alignment, x);
+        } else {
+            HWND control = AddControl(dialog, item, Wide(item.caption), item.style, x);
+            if (firstRadio == nullptr && kind == "BUTTON" && (item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
+                firstRadio = control;
+        }
     }
-    AddNumberBox(dialog, 20, x);
-    for (int i = 0; i < counts->pushButtons; ++i)
-        AddControl(dialog, L"BUTTON", i % 2 == 0 ? L"休" : L"", BS_PUSHBUTTON | WS_TABSTOP, x);
-    AddControl(dialog, L"EDIT", L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | ES_WANTRETURN | WS_VSCROLL |
-               WS_BORDER | WS_TABSTOP, x);
     SendMessageW(firstRadio, BM_SETCHECK, BST_CHECKED, 0);
     RECT frame{0, 0, 580, 60 + 40 * (x / 560 + 1)};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
@@ -107,13 +110,16 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 
 int main(int argc, char** argv)
 {
-    counts = argc == 2 ? ControlCountsOf(argv[1]) : nullptr;
-    if (counts == nullptr) {
+    const std::optional<ProgramDialog> model = argc == 2 ? FindProgramDialog(argv[1]) : std::nullopt;
+    if (!model) {
         std::fputs("usage: bare_dialog rustle|pulsar|twinwave\n", stderr);
         return 2;
     }
+    program = &*model;
+    const std::vector<WORD> bareTemplate = BareTemplate(model->dialog);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &kTemplate.dialog, nullptr, Procedure, 0);
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bareTemplate.data()), nullptr,
+                            Procedure, 0);
     return 0;
 }

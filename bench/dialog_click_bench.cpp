@@ -6,9 +6,9 @@
 #include "bench/manual_timing.h"
 #include "framework/cwinapp.h"
 #include "framework/qt/modeless_dialog.h"
-#include "pulsar/composer_dlg.h"
-#include "rustle/composer_dlg.h"
-#include "twinwave/composer_dlg.h"
+#include "pulsar/composer_program.h"
+#include "rustle/composer_program.h"
+#include "twinwave/composer_program.h"
 
 #include <QAbstractButton>
 #include <QApplication>

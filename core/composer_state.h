@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/duration_groups.h"
 #include "core/history_stack.h"
 #include "core/region_catalogue.h"
 
@@ -10,7 +11,7 @@
 struct ComposerFields {
     int byteCount = 0;
     int byteBudget = 0;
-    std::array<int, 8> durations{};
+    std::array<int, kLengthPositions> durations{};
     int durationTotal = 0;
     int lengthIndex = -1;  // radio position 0..7; -1 until the dialog is set up
 

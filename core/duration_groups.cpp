@@ -21,7 +21,7 @@ int LengthCodeOf(int group, int position)
     return kDurationGroups.at(static_cast<std::size_t>(group)).codes.at(static_cast<std::size_t>(position));
 }
 
-const std::array<int, 8>& DurationsOf(int group)
+const std::array<int, kLengthPositions>& DurationsOf(int group)
 {
     return kDurationGroups.at(static_cast<std::size_t>(group)).durations;
 }

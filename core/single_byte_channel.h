@@ -1,14 +1,16 @@
 #pragma once
 
 #include "core/channel.h"
+#include "core/duration_groups.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 // The codes of every event index at one length code, two hex digits each.
 using EventCodeRow = std::string_view;
 // Indexed by length code - 80.
-using EventCodeRows = std::array<EventCodeRow, 8>;
+using EventCodeRows = std::array<EventCodeRow, kLengthPositions>;
 
 // A voice in which every entry is one byte carrying its own note length.
 // Edit values of EditKind::Event are event indexes into the code rows.
@@ -23,7 +25,7 @@ public:
 protected:
     bool IsEventValue(int value) const override { return value >= 0 && value < EventCount(); }
     bool AcceptsEndMarker(const ComposerState&) const override { return true; }
-    void AppendEvent(ComposerState& state, int eventIndex) const override;
+    std::string EventBytes(const ComposerState& state, int eventIndex, int position) const override;
     void UndoLast(ComposerState& state) const override;
 
 private:

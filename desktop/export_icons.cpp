@@ -3,9 +3,9 @@
 //   composer_icons NAME DIRECTORY SIZE...
 // makes DIRECTORY/hicolor/<n>x<n>/apps/NAME.png for each SIZE n.
 #include "framework/qt/icon_export.h"
-#include "pulsar/composer_dlg.h"
-#include "rustle/composer_dlg.h"
-#include "twinwave/composer_dlg.h"
+#include "pulsar/composer_program.h"
+#include "rustle/composer_program.h"
+#include "twinwave/composer_program.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -18,14 +18,14 @@ int CDialog::DoModal()
     window_ = detail::MakeDialogWindow(*this, templateId_);
     if (!window_)
         return -1;
-    const int result = detail::RunModal(*window_);
+    const int result = window_->RunModal();
     window_.reset();
     return result;
 }
 
 void CDialog::EndDialog(int result)
 {
-    detail::EndModal(*window_, result);
+    window_->EndModal(result);
 }
 
 BOOL CDialog::OnInitDialog()

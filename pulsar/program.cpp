@@ -1,6 +1,9 @@
 #include "pulsar/program.h"
 
+#include "core/single_byte_channel.h"
+
 namespace pulsar {
+namespace {
 
 // Event index 0 (the rest) to 30 of each length code 80..87.
 constexpr EventCodeRows kCodeRows = {
@@ -14,7 +17,7 @@ constexpr EventCodeRows kCodeRows = {
     "C5C7C9CBCDCFD1D3D5D7D9DBDDDFE1E3E5E7E9EBEDEFF1F3F5F7F9FBFDFFC3",
 };
 
-constexpr std::array<RegionEntry, 19> kRegions = {{
+constexpr RegionEntry kRegions[] = {
     {"79E2-79F5：スター・雲", 20, 4, true},
     {"7A2D-7A3D：地上a", 17, 3, true},
     {"7A6B-7A78：地上b1", 14, 3, true},
@@ -34,10 +37,10 @@ constexpr std::array<RegionEntry, 19> kRegions = {{
     {"7DD2-7E01：海", 48, 1, true},
     {"7E85-7EAC：斧", 40, 1, true},
     {"7EEC-7EFB：メロネ姫", 16, 2, true},
-}};
+};
 
-namespace {
 constinit const SingleByteChannel kChannel{kCodeRows, kRegions};
+
 }  // namespace
 
 const Program kProgram{"pulsar", kChannel, kIds, kKeys, 0};  // "休" enters event index 0

@@ -2,7 +2,6 @@
 
 #include "core/keyboard.h"
 #include "core/program.h"
-#include "core/single_byte_channel.h"
 
 #include <array>
 
@@ -19,8 +18,6 @@ inline constexpr std::array<Key, 33> kKeys = WithKey(
                               21, 22, 23, 24, 25, 26, 27, 28, kNoEvent, 29, kNoEvent}),
     {1054, KeyRow::White, 180, "d", "D", 30});
 
-extern const EventCodeRows kCodeRows;
-extern const std::array<RegionEntry, 19> kRegions;
 extern const Program kProgram;
 
 }  // namespace pulsar

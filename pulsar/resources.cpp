@@ -1,5 +1,5 @@
 // The square-wave-1 composer's dialog template and resources.
-#include "pulsar/composer_dlg.h"
+#include "pulsar/composer_program.h"
 #include "shell/composer_template.h"
 
 namespace pulsar {

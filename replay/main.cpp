@@ -1,5 +1,7 @@
 // composer-replay: drives one program's composer without a window, from an action script
 // on standard input; or turns a region's bytes back into such a script.
+#include "core/clicks_from_bytes.h"
+#include "core/duration_groups.h"
 #include "replay/decode.h"
 #include "replay/dialog_model.h"
 #include "replay/excerpt.h"
@@ -8,6 +10,7 @@
 
 #include <iostream>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,7 +22,9 @@ constexpr std::string_view kUsage = R"(Usage: composer-replay PROGRAM <SCRIPT
 )";
 
 // help2man makes the manual page from the usage and this; its first line is the NAME line.
-constexpr std::string_view kHelp = R"(Play action scripts on the Orvo composers without a window.
+std::string Help()
+{
+    return std::string(kUsage) + R"(Play action scripts on the Orvo composers without a window.
 
 PROGRAM is rustle, pulsar or twinwave. The first form carries out the actions
 of SCRIPT, one a line, on that program's composer as its dialog would, and
@@ -28,21 +33,26 @@ runs to the end of its line; blank lines and comment lines are skipped. The
 second form goes the other way: it prints the shortest script that writes the
 bytes HEX in region REGION, each click with the button's name as a comment.
 
+HEX is bytes of two hex digits each, in either case, with or without spaces
+between them. Decoding and pasting find the same clicks for them.
+)" + std::string(kClickOrder) + R"(
+A paste enters its bytes after the composition as it stands. Its first note
+may bring the length byte that the newest entry has set already: that is then
+not written again.
+
 Actions:
   region N   pick item N of the region list
-  length R   check radio position R (0 to 7); nothing else changes
+  length R   check radio position R (0 to )" + std::to_string(kLengthPositions - 1) + R"(); nothing else changes
   click ID   click the push button with control id ID
-  show       print region=I count=C budget=B durations=D0,..,D7 total=T
-             length=R output=HEX
-
-Decoding:
-  HEX is bytes of two hex digits each, in either case, with or without spaces
-  between them. Where clicks could differ, the radio position already checked
-  is kept, else the lowest that writes the byte is taken, and the rest is
-  tried before the keys (left to right) and the end button.
+  paste HEX  paste the text HEX, the rest of the line, into the output box; a
+             paste the dialog refuses changes nothing
+  show       print what the dialog shows, as a line of this form:
+  )" + std::string(kShowLine) + R"(
 
 Exit status:
   0  the script ran to its end, or the bytes were decoded
+  1  the script ran to its end, but the dialog refused a paste (named by its
+     line number, with the dialog's message)
   2  a bad line (named by its number), bytes that no clicks in the region
      write (named by the offset of the first, from 0), or a bad command line
 
@@ -50,6 +60,7 @@ Examples:
   $ composer-replay decode pulsar 12 "14 D5 05" >tune.txt
   $ composer-replay pulsar <tune.txt
 )";
+}
 
 int Usage()
 {
@@ -89,7 +100,7 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--help") {
-        std::cout << kUsage << kHelp;
+        std::cout << Help();
         return kScriptOk;
     }
     if (args.size() == 1 && args[0] == "--version") {

@@ -1,11 +1,13 @@
 #include "replay/script.h"
 
+#include "core/duration_groups.h"
 #include "replay/excerpt.h"
 
 #include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,37 +24,59 @@ std::vector<std::string> Words(const std::string& line)
     return words;
 }
 
-// Carries out one action; returns an error message, or nothing when it was fine.
-std::optional<std::string> RunAction(const std::vector<std::string>& words, std::ostream& out,
-                                     ComposerDriver& driver)
+// What went wrong with a line: a line that cannot be read, or a paste the dialog refused.
+struct Problem {
+    // cppcheck-suppress unusedStructMember ; read through std::optional, which cppcheck does not follow
+    std::string message;
+    bool badLine = true;
+};
+
+// The words of a paste together, as the text pasted.
+std::string PastedText(std::span<const std::string> words)
+{
+    std::string text;
+    for (const std::string& word : words)
+        (text += text.empty() ? "" : " ") += word;
+    return text;
+}
+
+// Carries out one action; returns what went wrong, or nothing when it was fine.
+std::optional<Problem> RunAction(const std::vector<std::string>& words, std::ostream& out, ComposerDriver& driver)
 {
     const std::string& action = words[0];
     const bool takesNumber = action == "region" || action == "length" || action == "click";
     if (action == "show") {
         if (words.size() != 1)
-            return "'show' takes nothing after it";
+            return Problem{"'show' takes nothing after it"};
         out << driver.Show() << '\n';
         return std::nullopt;
     }
+    if (action == "paste") {
+        const std::string text = PastedText(std::span(words).subspan(1));
+        if (const std::optional<std::string> refusal = driver.Paste(text))
+            return Problem{"paste '" + Excerpt(text) + "': " + *refusal, false};
+        return std::nullopt;
+    }
     if (!takesNumber)
-        return "unknown action '" + Excerpt(action) + "' (expected region, length, click or show)";
+        return Problem{"unknown action '" + Excerpt(action) + "' (expected region, length, click, paste or show)"};
     if (words.size() != 2)
-        return "'" + action + "' takes exactly one number";
+        return Problem{"'" + action + "' takes exactly one number"};
     const std::optional<int> number = ParseNumber(words[1]);
     if (!number)
-        return "'" + Excerpt(words[1]) + "' is not a number";
+        return Problem{"'" + Excerpt(words[1]) + "' is not a number"};
 
     if (action == "region") {
         if (*number < 0 || *number >= driver.RegionCount())
-            return "region " + Excerpt(words[1]) + " is out of range (0 to " + std::to_string(driver.RegionCount() - 1)
-                   + ")";
+            return Problem{"region " + Excerpt(words[1]) + " is out of range (0 to "
+                           + std::to_string(driver.RegionCount() - 1) + ")"};
         driver.PickRegion(*number);
     } else if (action == "length") {
-        if (*number < 0 || *number > 7)
-            return "length " + Excerpt(words[1]) + " is out of range (0 to 7)";
+        if (!IsLengthPosition(*number))
+            return Problem{"length " + Excerpt(words[1]) + " is out of range (0 to "
+                           + std::to_string(kLengthPositions - 1) + ")"};
         driver.CheckLength(*number);
     } else if (!driver.Click(*number)) {
-        return "there is no push button with id " + Excerpt(words[1]);
+        return Problem{"there is no push button with id " + Excerpt(words[1])};
     }
     return std::nullopt;
 }
@@ -72,16 +96,19 @@ std::optional<int> ParseNumber(std::string_view word)
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, ComposerDriver& driver)
 {
     int lineNumber = 0;
+    bool refused = false;
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;
         const std::vector<std::string> words = Words(line);
         if (words.empty())
             continue;
-        if (const std::optional<std::string> error = RunAction(words, out, driver)) {
+        if (const std::optional<Problem> problem = RunAction(words, out, driver)) {
             out.flush();
-            err << "composer-replay: line " << lineNumber << ": " << *error << '\n';
-            return kScriptBadInput;
+            err << "composer-replay: line " << lineNumber << ": " << problem->message << '\n';
+            if (problem->badLine)
+                return kScriptBadInput;
+            refused = true;
         }
     }
-    return kScriptOk;
+    return refused ? kScriptPasteRefused : kScriptOk;
 }

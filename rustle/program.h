@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/program.h"
-#include "core/single_byte_channel.h"
 
 #include <array>
 
@@ -18,8 +17,6 @@ inline constexpr std::array<Key, 3> kKeys = {{
     {1022, KeyRow::White, 63, "チー", "long hiss noise", 3},
 }};
 
-extern const EventCodeRows kCodeRows;
-extern const std::array<RegionEntry, 5> kRegions;
 extern const Program kProgram;
 
 }  // namespace rustle

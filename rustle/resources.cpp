@@ -1,5 +1,5 @@
 // The noise composer's dialog template and resources.
-#include "rustle/composer_dlg.h"
+#include "rustle/composer_program.h"
 #include "shell/composer_template.h"
 
 namespace rustle {

@@ -3,15 +3,15 @@
 # with .cppcheck-suppressions, over the files that a configured build compiles (its
 # compile_commands.json). Any finding fails the run.
 #   scripts/lint.sh [--all] [BUILD_DIR [WINDOWS_BUILD_DIR]]     BUILD_DIR defaults to build/default
-# clang-tidy reads the programs, the framework, the core, the fuzz targets and the shared
-# test helpers; --all adds every test file (slow: the test files pull in GoogleTest and Qt
-# Test, and parsing those dominates). cppcheck always reads every file. With a Windows
-# build (the windows preset) both also read the framework's Win32 backend, which only that
-# build compiles, for the MinGW-w64 target.
+# clang-tidy reads the programs, the framework, the core, the reference model, the fuzz
+# targets and the shared test helpers; --all adds every test file (slow: the test files
+# pull in GoogleTest and Qt Test, and parsing those dominates). cppcheck always reads every
+# file. With a Windows build (the windows preset) both also read the framework's Win32
+# backend, which only that build compiles, for the MinGW-w64 target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tidy_dirs="bench|core|desktop|framework|fuzz|pulsar|replay|rustle|shell|twinwave|tests/support"
+tidy_dirs="bench|core|desktop|framework|fuzz|pulsar|reference|replay|rustle|shell|twinwave|tests/support"
 if [ "${1:-}" = "--all" ]; then
     tidy_dirs="$tidy_dirs|tests"
     shift
@@ -23,7 +23,7 @@ for dir in "$build" $windows_build; do
 done
 
 # Findings in our own headers count; the system's and the build tree's do not.
-own_headers="^$PWD/(bench|core|desktop|framework|fuzz|pulsar|replay|rustle|shell|tests|twinwave)/"
+own_headers="^$PWD/(bench|core|desktop|framework|fuzz|pulsar|reference|replay|rustle|shell|tests|twinwave)/"
 jobs=$(nproc)
 
 # tidy BUILD_DIR FILES_REGEX [CLANG_TIDY_ARGUMENT...]

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/composer.h"
+#include "core/duration_groups.h"
 #include "core/program.h"
 #include "framework/framework.h"
 #include "shell/composer_resources.h"
@@ -44,7 +45,7 @@ protected:
     CEdit outputBox;
     int byteCount = 0;
     int byteBudget = 0;
-    int durations[8] = {};
+    int durations[kLengthPositions] = {};
     int durationTotal = 0;
     int lengthIndex = -1;
     HICON icon = AfxGetApp()->LoadIcon(IDI_COMPOSER);
@@ -111,7 +112,7 @@ private:
         const ComposerControlIds& ids = P.program.ids;
         DDX_Text(pDX, ids.count, byteCount);
         DDX_Text(pDX, ids.budget, byteBudget);
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < kLengthPositions; ++i)
             DDX_Text(pDX, ids.firstDuration + i, durations[i]);
         DDX_Text(pDX, ids.total, durationTotal);
     }

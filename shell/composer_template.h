@@ -71,13 +71,17 @@ struct ComposerLayout {
     bool keysBeforeButtons = false;  // keys, "休", "←", end; otherwise "←", end, keys, "休"
 };
 
+// Besides the keys: the region list, count, "/", budget, total, "休", "←", the end button
+// and the output box, and a radio button and a duration box for each length.
+inline constexpr std::size_t kControlsBesideKeys = 9 + 2 * kLengthPositions;
+
 // The controls of a composer dialog in template order (which is also the tab order).
 template <std::size_t N>
-consteval std::array<DialogItemTemplate, 25 + N> ComposerControls(const ComposerControlIds& ids,
-                                                                    const std::array<Key, N>& keys,
-                                                                    const ComposerLayout& layout)
+consteval std::array<DialogItemTemplate, kControlsBesideKeys + N> ComposerControls(const ComposerControlIds& ids,
+                                                                                     const std::array<Key, N>& keys,
+                                                                                     const ComposerLayout& layout)
 {
-    std::array<DialogItemTemplate, 25 + N> rows{};
+    std::array<DialogItemTemplate, kControlsBesideKeys + N> rows{};
     std::size_t next = 0;
     const auto add = [&](const DialogItemTemplate& row) { rows[next++] = row; };
     const auto addKeys = [&] {

@@ -1,8 +1,11 @@
 #include "twinwave/program.h"
 
-namespace twinwave {
+#include "core/length_change_channel.h"
 
-constexpr std::array<RegionEntry, 38> kRegions = {{
+namespace twinwave {
+namespace {
+
+constexpr RegionEntry kRegions[] = {
     {"79C8-79E1：SQ2：スター・雲", 26, 4, true},
     {"79F6-7A07：TRI：スター・雲", 18, 4, false},
     {"7A11-7A2C：SQ2：地上a", 28, 3, true},
@@ -41,10 +44,10 @@ constexpr std::array<RegionEntry, 38> kRegions = {{
     {"7EAD-7ED7：TRI：斧", 43, 1, false},
     {"7ED8-7EEB：SQ2：メロネ姫", 20, 2, true},
     {"7EFC-7F0C：TRI：メロネ姫", 17, 2, false},
-}};
+};
 
-namespace {
 constinit const LengthChangeChannel kChannel{kRegions};
+
 }  // namespace
 
 const Program kProgram{"twinwave", kChannel, kIds, kKeys, 0x04};  // "休" enters note byte 04

@@ -1,5 +1,5 @@
 // The square-wave-2 and triangle composer's dialog template and resources.
-#include "twinwave/composer_dlg.h"
+#include "twinwave/composer_program.h"
 #include "shell/composer_template.h"
 
 namespace twinwave {

@@ -15,14 +15,20 @@ class CDialog;
 // implements all of it in its own backend.cpp. Text is UTF-8 on this side.
 namespace detail {
 
-// The window of a CDialog, as each backend makes it (its own DialogWindow): it keeps the
-// template's items, which the data exchange walks.
+// The window of a CDialog, as each backend makes it (its own DialogWindow): it runs modally
+// and keeps the template's items, which the data exchange walks.
 class DialogWindowBase {
 public:
     explicit DialogWindowBase(std::span<const DialogItemTemplate> items) : items_(items) {}
     DialogWindowBase(const DialogWindowBase&) = delete;
     DialogWindowBase& operator=(const DialogWindowBase&) = delete;
     virtual ~DialogWindowBase() = default;
+
+    // Runs the window modally, its controls made and OnInitDialog run, until the dialog
+    // ends; returns the end code.
+    virtual int RunModal() = 0;
+    // Ends the modal run with `result`.
+    virtual void EndModal(int result) = 0;
 
     std::span<const DialogItemTemplate> Items() const { return items_; }
 
@@ -32,11 +38,6 @@ private:
 
 // The window of `owner` from template `templateId`; nullptr when there is no such template.
 std::unique_ptr<DialogWindowBase> MakeDialogWindow(CDialog& owner, int templateId);
-// Runs `window` modally, its controls made and OnInitDialog run, until the dialog ends;
-// returns the end code.
-int RunModal(DialogWindowBase& window);
-// Ends the modal run with `result`.
-void EndModal(DialogWindowBase& window, int result);
 // The dialog window `window` is; nullptr for any other window.
 const DialogWindowBase* DialogWindowOf(HWND window);
 

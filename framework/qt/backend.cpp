@@ -69,16 +69,6 @@ std::unique_ptr<DialogWindowBase> MakeDialogWindow(CDialog& owner, int templateI
     return DialogWindow::Create(owner, templateId);
 }
 
-int RunModal(DialogWindowBase& window)
-{
-    return static_cast<DialogWindow&>(window).exec();
-}
-
-void EndModal(DialogWindowBase& window, int result)
-{
-    static_cast<DialogWindow&>(window).done(result);
-}
-
 const DialogWindowBase* DialogWindowOf(HWND window)
 {
     return DialogWindow::Of(window);

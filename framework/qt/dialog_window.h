@@ -51,6 +51,8 @@ public:
     // Sets the window icon, `icon` at its standard and its small size.
     void SetIcon(HICON icon);
 
+    int RunModal() override { return exec(); }
+    void EndModal(int result) override { done(result); }
     void reject() override;
 
 protected:

@@ -18,16 +18,6 @@ std::unique_ptr<DialogWindowBase> MakeDialogWindow(CDialog& owner, int templateI
     return std::make_unique<DialogWindow>(owner, templateId, *dialogTemplate);
 }
 
-int RunModal(DialogWindowBase& window)
-{
-    return static_cast<DialogWindow&>(window).RunModal();
-}
-
-void EndModal(DialogWindowBase& window, int result)
-{
-    static_cast<DialogWindow&>(window).End(result);
-}
-
 const DialogWindowBase* DialogWindowOf(HWND window)
 {
     return DialogWindow::Of(window);

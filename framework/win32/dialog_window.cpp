@@ -133,7 +133,7 @@ int DialogWindow::RunModal()
                                                     nullptr, Procedure, reinterpret_cast<LPARAM>(this)));
 }
 
-void DialogWindow::End(int result)
+void DialogWindow::EndModal(int result)
 {
     EndDialog(window_, result);
 }

@@ -20,9 +20,8 @@ public:
     DialogWindow(CDialog& owner, int templateId, const DialogTemplate& dialogTemplate);
 
     // Makes the window and runs it modally until it ends; returns its end code.
-    int RunModal();
-    // Ends the modal run with `result`.
-    void End(int result);
+    int RunModal() override;
+    void EndModal(int result) override;
 
     // The window behind dialog `window`; nullptr before it is initialised.
     static DialogWindow* Of(HWND window);

@@ -3,6 +3,8 @@
 # clicks and key presses, the output copied through the clipboard, Escape or the close box
 # to close.
 #   click_through.sh EXE TITLE WIDTH_DU HEIGHT_DU EXPECTED ACTION...
+# The program's window must be titled TITLE and have a client area of WIDTH_DU x HEIGHT_DU
+# dialog units.
 # An ACTION is "click:X,Y,W,H" (a control's rectangle in dialog units; its centre is
 # clicked), "wheel:X,Y,W,H,N" (the wheel turned N notches over its centre, negative up),
 # "key:NAME" (an xdotool key name), "output:X,Y,W,H" (the output box, which is clicked,
@@ -19,6 +21,12 @@ source "$(dirname "$0")/x_session.sh"
 
 start_x_server
 start_program "$title" "$exe"
+# The client area is the template's size at the dialog font's base units, 7 x 13 pixels:
+# a dialog unit is a quarter of the one and an eighth of the other, rounded.
+if [ "$WIDTH" -ne $(( (width_du * 7 + 2) / 4 )) ] || [ "$HEIGHT" -ne $(( (height_du * 13 + 4) / 8 )) ]; then
+    echo "a client area of ${WIDTH}x$HEIGHT pixels is not ${width_du}x$height_du dialog units" >&2
+    exit 1
+fi
 
 output_rect="" ending=Escape
 for action in "$@"; do

@@ -1,4 +1,4 @@
-#include "rustle/composer_dlg.h"
+#include "rustle/composer_program.h"
 #include "shell/composer_app.h"
 #include "tests/support/widget_driver.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rustle/composer_dlg.h"
+#include "rustle/composer_program.h"
 #include "tests/support/widget_driver.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 // inputs: each, and every crash input added there, must leave the windowless dialog in step
 // with the reference model and decode back into its bytes; the check must see a program
 // wired wrong.
-#include "fuzz/reference_check.h"
+#include "reference/reference_check.h"
 #include "replay/programs.h"
 #include "rustle/program.h"
 #include "twinwave/program.h"
@@ -30,7 +30,7 @@ TEST(FuzzCorpus, EverySeedAgreesWithTheReference)
     for (const char* name : {"rustle", "pulsar", "twinwave"}) {
         int seeds = 0;
         for (const auto& file : std::filesystem::directory_iterator(std::filesystem::path(FUZZ_CORPUS_DIR) / name)) {
-            const std::optional<std::string> failure = fuzz::CheckInput(*FindProgram(name), Seed(file.path()));
+            const std::optional<std::string> failure = reference::CheckInput(*FindProgram(name), Seed(file.path()));
             EXPECT_FALSE(failure) << file.path() << ": " << failure.value_or("");
             ++seeds;
         }
@@ -47,7 +47,7 @@ TEST(FuzzCheck, RandomInputsAgreeWithTheReferenceAndDecodeBack)
         for (int input = 0; input < 100; ++input) {
             std::vector<std::uint8_t> bytes(std::uniform_int_distribution<std::size_t>(0, 600)(random));
             std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random()); });
-            const std::optional<std::string> failure = fuzz::CheckInput(*FindProgram(name), bytes);
+            const std::optional<std::string> failure = reference::CheckInput(*FindProgram(name), bytes);
             ASSERT_FALSE(failure) << name << " input " << input << ": " << *failure;
         }
     }
@@ -57,7 +57,7 @@ TEST(FuzzCheck, RandomInputsAgreeWithTheReferenceAndDecodeBack)
 TEST(FuzzCorpus, CheckCatchesAButtonBoundToTheWrongEvent)
 {
     const Program restPlaysNoise{"rustle", rustle::kProgram.channel, rustle::kIds, rustle::kKeys, 1};
-    const std::optional<std::string> failure = fuzz::CheckInput(restPlaysNoise, Seed("rustle/worked-example-region-1"));
+    const std::optional<std::string> failure = reference::CheckInput(restPlaysNoise, Seed("rustle/worked-example-region-1"));
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("click 1023"), std::string::npos) << *failure;
 
@@ -65,5 +65,5 @@ TEST(FuzzCorpus, CheckCatchesAButtonBoundToTheWrongEvent)
     for (Key& key : keys)
         key.value = key.value == kNoEvent ? 0x66 : key.value;
     const Program everyKeyPlays{"twinwave", twinwave::kProgram.channel, twinwave::kIds, keys, twinwave::kProgram.restValue};
-    EXPECT_TRUE(fuzz::CheckInput(everyKeyPlays, Seed("twinwave/foreign-ids")));
+    EXPECT_TRUE(reference::CheckInput(everyKeyPlays, Seed("twinwave/foreign-ids")));
 }

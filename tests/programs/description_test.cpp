@@ -1,6 +1,7 @@
 // Each program's description and the template made from it, held against rules that do
 // not come from the description: the piano keyboard, the layout of a dialog, and the facts
 // of each program's template.
+#include "core/duration_groups.h"
 #include "framework/window_styles.h"
 #include "shell/composer_dialog.h"
 #include "tests/programs/program_dialog.h"
@@ -10,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -17,7 +19,7 @@ class Description : public testing::TestWithParam<ProgramUnderTest> {
 protected:
     const Program& program = GetParam().program();
     const ProgramFacts& facts = FactsOf(GetParam());
-    const DialogTemplate& dialog = *GetParam().composer.resources.Table().dialogs.front().dialog;
+    const DialogTemplate& dialog = GetParam().dialogTemplate();
 
     // The control `id` of the template; an exception, so a failure, when there is none.
     const DialogItemTemplate& Item(int id) const
@@ -35,18 +37,28 @@ std::array<int, 4> Place(const DialogItemTemplate& item)
     return {item.rect.x, item.rect.y, item.rect.cx, list ? 12 : item.rect.cy};
 }
 
-TEST_P(Description, TheTemplateHasItsTitleSizeControlsAndOneRadioGroupOfEight)
+TEST_P(Description, TheTemplateHoldsEachControlOnceAndOneRadioGroupOfEight)
 {
-    EXPECT_STREQ(dialog.title, facts.title.c_str());
-    EXPECT_EQ(dialog.rect.cx, facts.width);
-    EXPECT_EQ(dialog.rect.cy, facts.height);
-    ASSERT_EQ(std::ssize(dialog.items), facts.controlCount);
+    // The controls of the description and the "/", which no code addresses.
+    const ComposerControlIds& ids = program.ids;
+    std::vector<int> expected = {-1, ids.regionList, ids.count, ids.budget, ids.total, ids.rest, ids.back, ids.end, ids.output};
+    for (int i = 0; i < kLengthPositions; ++i)
+        expected.insert(expected.end(), {ids.firstDuration + i, ids.firstLength + i});
+    for (const Key& key : program.keys)
+        expected.push_back(key.controlId);
+    std::vector<int> held;
+    for (const DialogItemTemplate& item : dialog.items)
+        held.push_back(item.id);
+    std::ranges::sort(expected);
+    std::ranges::sort(held);
+    EXPECT_EQ(held, expected);
+
     EXPECT_STREQ(dialog.items.front().windowClass, "COMBOBOX");
     EXPECT_EQ(dialog.items.front().id, 1000) << "the region list first, so it takes the focus";
     EXPECT_EQ((dialog.items.front().style & CBS_TYPEMASK) == CBS_DROPDOWN, facts.editableList) << "a text field";
-    EXPECT_STREQ(Item(program.ids.rest).caption, "休");
-    EXPECT_STREQ(Item(program.ids.back).caption, "←");
-    EXPECT_STREQ(Item(program.ids.end).caption, facts.endCaption.c_str());
+    EXPECT_STREQ(Item(ids.rest).caption, "休");
+    EXPECT_STREQ(Item(ids.back).caption, "←");
+    EXPECT_STREQ(Item(ids.end).caption, facts.endCaption.c_str());
 
     // Eight radio buttons, the first starting the group and no later control another, each
     // below its duration box.
@@ -58,11 +70,11 @@ TEST_P(Description, TheTemplateHasItsTitleSizeControlsAndOneRadioGroupOfEight)
     }
     ASSERT_EQ(radios.size(), 8U);
     EXPECT_NE(Item(radios.front()).style & WS_GROUP, 0U);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(radios[static_cast<std::size_t>(i)], program.ids.firstLength + i);
-        EXPECT_EQ(Place(Item(program.ids.firstDuration + i)),
+    for (int i = 0; i < kLengthPositions; ++i) {
+        EXPECT_EQ(radios[static_cast<std::size_t>(i)], ids.firstLength + i);
+        EXPECT_EQ(Place(Item(ids.firstDuration + i)),
                   (std::array{facts.firstDuration.x + 15 * i, facts.firstDuration.y, 12, 12}));
-        EXPECT_EQ(Place(Item(program.ids.firstLength + i)),
+        EXPECT_EQ(Place(Item(ids.firstLength + i)),
                   (std::array{facts.firstLength.x + 15 * i, facts.firstLength.y, 9, 9}));
     }
 }

@@ -1,6 +1,7 @@
 // The programs at home on the desktop: names for assistive technology and tooltips, and the
 // dialog at the screen scale the environment sets (QT_SCALE_FACTOR, run again at 1.5 and 2).
 // With SCREENSHOT_DIR set, each dialog is saved there as <program>-<scale>x.png.
+#include "core/duration_groups.h"
 #include "tests/programs/program_dialog.h"
 
 #include <QAccessible>
@@ -13,8 +14,11 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -90,6 +94,26 @@ QRect InkInside(QLineEdit& box, const QString& text)
     return ink;
 }
 
+// The widest numbers that the count, the budget, the last duration box and the total come
+// to show, by control id: after the events a full history holds, in the regions with the
+// largest budget and the longest lengths. Where keys enter note bytes, an event that
+// changes the length takes two bytes, and every one can.
+std::array<std::pair<int, int>, 4> LargestNumbers(const Program& program, bool noteBytes)
+{
+    int budget = 0;
+    int longest = 0;
+    for (const RegionEntry& region : program.channel.Catalogue()) {
+        budget = std::max(budget, region.byteBudget);
+        longest = std::max(longest, DurationsOf(region.durationGroup).back());
+    }
+    const int events = HistoryStack::kCapacity;
+    const ComposerControlIds& ids = program.ids;
+    return {{{ids.count, (noteBytes ? 2 : 1) * events},
+             {ids.budget, budget},
+             {ids.firstDuration + kLengthPositions - 1, longest},
+             {ids.total, events * longest}}};
+}
+
 using ScreenScale = ProgramDialog;
 
 // The dialog keeps its client size from the dialog units of its template and the base
@@ -106,10 +130,11 @@ TEST_P(ScreenScale, TheDialogKeepsItsSizeAndNumberBoxesShowTheirWidestNumberWhol
     }
     // Dialog units are quarters of the average letter width and eighths of the letter height.
     const auto pixels = [](int units, double per) { return static_cast<int>(std::lround(units * per)); };
-    EXPECT_EQ(window->size(), QSize(pixels(facts.width, 7 / 4.0), pixels(facts.height, 13 / 8.0)));
+    const DialogRect& units = GetParam().dialogTemplate().rect;
+    EXPECT_EQ(window->size(), QSize(pixels(units.cx, 7 / 4.0), pixels(units.cy, 13 / 8.0)));
     EXPECT_EQ(shot.size(), window->size() * scale.toDouble());
 
-    for (const auto& [id, largest] : facts.largestNumbers) {
+    for (const auto& [id, largest] : LargestNumbers(GetParam().program(), facts.noteBytes)) {
         auto* box = Control<QLineEdit>(id);
         const QString widest = WidestNumberFitting(largest, box->width(), QFontMetricsF(box->font()));
         ASSERT_FALSE(widest.isEmpty()) << "number box " << id << " fits no number";

@@ -9,14 +9,28 @@
 
 namespace {
 
-// At the start the list shows region 0 with the focus in it; another item picked shows its
-// region afresh.
+// The window is made from its template: its title, and a control for each of its items.
+TEST_P(ProgramDialog, TheWindowHasItsTemplatesTitleAndAControlForEachItem)
+{
+    const DialogTemplate& layout = GetParam().dialogTemplate();
+    QWidget* window = dialog->GetSafeHwnd();
+    EXPECT_EQ(window->windowTitle().toStdString(), layout.title);
+    EXPECT_EQ(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), std::ssize(layout.items));
+    for (const DialogItemTemplate& item : layout.items)
+        EXPECT_TRUE(item.id == -1 || ControlWidget<QWidget>(*dialog, item.id) != nullptr) << "no control " << item.id;
+}
+
+// At the start the list shows region 0 with the focus in it, every region labelled in
+// order; another item picked shows its region afresh.
 TEST_P(ProgramDialog, StartsOnRegionZeroAndAnItemPickedShowsItsRegion)
 {
     EXPECT_EQ(driver->Show(), facts.startShow);
     EXPECT_TRUE(HasFocus(*dialog, ids.regionList));
     const auto* list = Control<QComboBox>(ids.regionList);
-    ASSERT_EQ(list->count(), facts.regionCount);
+    const RegionCatalogue regions = GetParam().program().channel.Catalogue();
+    ASSERT_EQ(list->count(), std::ssize(regions));
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_EQ(list->itemText(i).toStdString(), regions[static_cast<std::size_t>(i)].label) << "item " << i;
     EXPECT_EQ(list->itemText(0).toStdString(), facts.firstLabel);
     EXPECT_EQ(list->itemText(facts.otherRegion).toStdString(), facts.otherLabel);
     Click(ids.rest);

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -15,14 +14,13 @@
 
 // What each program's dialog must be and show, written down as the user and the game's
 // data see it, not taken from the program's description: the tests hold the description
-// and the dialog made from it against these facts.
+// and the dialog made from it against these facts. What follows by a rule from something
+// else (the window's title, size and controls from its template, the region list and the
+// widest numbers from the catalogue) the tests work out instead.
 
 struct Point { int x; int y; };
 
 struct ProgramFacts {
-    std::string title;
-    int width, height;  // dialog units
-    int controlCount;
     Point firstDuration;  // the duration boxes, 12 units square on a 15-unit pitch
     Point firstLength;    // the radio buttons, 9 units square, one below each box
     std::string endCaption;
@@ -36,7 +34,6 @@ struct ProgramFacts {
     bool noteBytes;
 
     // The region list at the start, and another item picked.
-    int regionCount;
     std::string firstLabel;
     std::string startShow;
     int otherRegion;
@@ -45,10 +42,6 @@ struct ProgramFacts {
 
     // Names for assistive technology, by control id.
     std::vector<std::pair<int, std::string>> names;
-    // The widest numbers that the count, the budget, the last duration box and the total
-    // show (by control id): after the 998 events the history holds, in the regions with the
-    // largest budget and the longest lengths.
-    std::array<std::pair<int, int>, 4> largestNumbers;
 };
 
 const ProgramFacts& FactsOf(const ProgramUnderTest& program);

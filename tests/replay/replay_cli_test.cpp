@@ -176,3 +176,146 @@ TEST(ReplayTool, DecodeNamesTheFirstBadByte)
         EXPECT_LT(run.err.size(), 1000U) << error;
     }
 }
+
+// The form of the show line that --help gives names the fields a show line has, in order.
+TEST(ReplayTool, HelpGivesTheShowLinesForm)
+{
+    const auto names = [](const std::string& line) {
+        std::istringstream words(line);
+        std::string named;
+        for (std::string word; words >> word;)
+            named += word.substr(0, word.find('=') + 1);
+        return named;
+    };
+    const std::string help = Replay("--help", "").out;
+    const std::size_t form = help.find("region=");
+    ASSERT_NE(form, std::string::npos) << help;
+    const std::string shown = Replay("rustle", "show\n").out;
+    EXPECT_EQ(names(help.substr(form, help.find('\n', form) - form)), names(shown)) << shown;
+}
+
+// Bytes pasted into an empty composition come back as they were, in the dialog's form, and
+// leave everything as the clicks that write them do.
+TEST(ReplayTool, APasteIntoAnEmptyCompositionGivesBackItsBytes)
+{
+    const struct {
+        const char* program;
+        const char* region;
+        const char* pasted;
+        const char* output;
+    } cases[] = {{"rustle", "1", "50 04 f1 00", "5004F100"}, {"pulsar", "12", "14d5\t0500", "14D50500"},
+                 {"twinwave", "0", "81 14 18 87 04 00 87 14", "8114188704008714"}};
+    for (const auto& c : cases) {
+        const std::string region = std::string("region ") + c.region;
+        const ReplayRun pasted = Replay(c.program, region + "\npaste " + c.pasted + "\nshow\n");
+        const ReplayRun clicked = Replay(c.program, Replay(std::string("decode ") + c.program + " " + c.region + " \""
+                                                               + c.pasted + "\"", "").out);
+        EXPECT_EQ(pasted.status, 0) << c.program << ": " << pasted.err;
+        EXPECT_TRUE(pasted.out.ends_with(std::string(" output=") + c.output + "\n")) << pasted.out;
+        EXPECT_EQ(pasted.out, clicked.out) << c.program;
+    }
+}
+
+// After entries a paste goes on from the newest: in twinwave a pasted note's length byte is
+// not written again where the newest entry has that length, and a note without its length
+// byte takes the newest entry's; after an end marker it needs one.
+TEST(ReplayTool, APasteContinuesTheComposition)
+{
+    const ReplayRun run = Replay("twinwave", "length 0\nclick 1020\nlength 3\npaste 8114\nshow\npaste 87 04\nshow\n"
+                                             "paste 14\nshow\nclick 1083\npaste 14\nshow\n");
+    const std::string head = "region=0 count=";
+    const std::string durations = " budget=26 durations=2,4,6,8,12,18,24,36 total=";
+    EXPECT_EQ(run.out, head + "3" + durations + "4 length=0 output=811414\n"                     //
+                           + head + "5" + durations + "12 length=3 output=8114148704\n"          //
+                           + head + "6" + durations + "20 length=3 output=811414870414\n"        //
+                           + head + "7" + durations + "20 length=3 output=81141487041400\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "composer-replay: line 11: paste '14': 貼り付けできません：1 バイト目の音の前に長さのバイトがありません\n");
+}
+
+// "←" takes a paste back an entry at a time, each with the bytes it wrote.
+TEST(ReplayTool, TakingBackAPasteGoesAnEntryAtATime)
+{
+    std::string takeBack;
+    for (int i = 0; i < 6; ++i)
+        takeBack += "click 1081\nshow\n";
+    const ReplayRun run = Replay("twinwave", "paste 81 14 18 87 04 00 87 14\n" + takeBack);
+    std::istringstream shown(run.out);
+    std::string line;
+    for (const char* end :
+         {"count=6 * total=12 length=3 output=811418870400", "count=5 * total=12 length=3 output=8114188704",
+          "count=3 * total=4 length=3 output=811418", "count=2 * total=2 length=3 output=8114",
+          "count=0 * total=0 length=3 output=", "count=0 * total=0 length=3 output="}) {
+        ASSERT_TRUE(std::getline(shown, line));
+        const std::string_view expected(end);
+        const std::size_t star = expected.find('*');
+        EXPECT_NE(line.find(expected.substr(0, star)), std::string::npos) << line;
+        EXPECT_TRUE(line.ends_with(expected.substr(star + 1))) << line << " ~ " << end;
+    }
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+// A paste that cannot apply changes nothing, not even the radio position a later region
+// change writes back; the run goes on, says why on one line and ends with status 1.
+TEST(ReplayTool, ARefusedPasteChangesNothingAndSaysWhy)
+{
+    const struct {
+        const char* program;
+        const char* before;  // region and entries
+        const char* pasted;
+        const char* message;
+    } cases[] = {
+        {"rustle", "region 0\nclick 1020", "44 ff", "2 バイト目はこの領域では書けません"},
+        {"pulsar", "region 12\nclick 1030", "14 D5 0g", "3 バイト目に 16 進数でない文字があります"},
+        {"pulsar", "region 12", "14 D 5", "2 バイト目が 2 桁の 16 進数になっていません"},
+        {"pulsar", "region 12", "14\x1b[2J", "2 バイト目に 16 進数でない文字があります"},
+        {"twinwave", "region 1\nclick 1020", "8114 00", "3 バイト目の終わりの 00 はここでは書けません"},
+        {"twinwave", "region 0", "00", "1 バイト目の終わりの 00 はここでは書けません"},
+        {"twinwave", "region 0\nclick 1020", "811400 18", "4 バイト目の音の前に長さのバイトがありません"},
+        {"twinwave", "region 0\nclick 1020", "81", "2 バイト目がなく、項目の途中で終わっています"},
+        {"twinwave", "region 0\nclick 1020", "# nothing", "貼り付けるバイトがありません"},
+    };
+    for (const auto& c : cases) {
+        const std::string before = std::string(c.before) + "\nlength 5\nshow\n";
+        const std::string after = "show\nregion 3\nregion 4\nshow\n";
+        const ReplayRun refused = Replay(c.program, before + "paste " + c.pasted + "\n" + after);
+        const ReplayRun without = Replay(c.program, before + after);
+        const std::string context = std::string(c.program) + " " + c.pasted;
+        EXPECT_EQ(refused.status, 1) << context;
+        EXPECT_EQ(refused.out, without.out) << context;
+        const std::size_t lines = static_cast<std::size_t>(std::ranges::count(std::string_view(c.before), '\n'));
+        EXPECT_TRUE(refused.err.starts_with("composer-replay: line " + std::to_string(lines + 4) + ": paste '"))
+            << refused.err;
+        EXPECT_TRUE(refused.err.ends_with(std::string("': 貼り付けできません：") + c.message + "\n")) << refused.err;
+        EXPECT_EQ(std::ranges::count(refused.err, '\n'), 1) << refused.err;
+    }
+    EXPECT_NE(Replay("pulsar", "paste 14\x1b[2J\n").err.find("paste '14\\x1B[2J'"), std::string::npos);
+}
+
+// A composition takes 998 entries, pasted or clicked: a paste that fits exactly is taken,
+// one an entry longer is refused whole.
+TEST(ReplayTool, APasteFillsTheHistoryButDoesNotOverflowIt)
+{
+    const auto entries = [](int n) {
+        std::string text;
+        for (int i = 0; i < n; ++i)
+            text += "14 ";
+        return text;
+    };
+    const ReplayRun fits = Replay("pulsar", "region 12\npaste " + entries(998) + "\nshow\nregion 0\nregion 12\n"
+                                            "click 1030\npaste " + entries(997) + "\nshow\npaste 14\nshow\n");
+    EXPECT_EQ(fits.status, 1);
+    std::istringstream shown(fits.out);
+    std::string line;
+    for (const char* count : {"count=998 ", "count=998 ", "count=998 "}) {
+        ASSERT_TRUE(std::getline(shown, line));
+        EXPECT_NE(line.find(count), std::string::npos) << line.substr(0, 100);
+    }
+    EXPECT_EQ(fits.err, "composer-replay: line 9: paste '14': 貼り付けできません：998 項目を超えます\n");
+
+    const ReplayRun overflows = Replay("pulsar", "region 12\nclick 1030\npaste " + entries(998) + "\nshow\n");
+    EXPECT_EQ(overflows.status, 1);
+    EXPECT_TRUE(overflows.out.ends_with(" count=1 budget=49 durations=2,5,10,20,30,40,60,80 total=2 length=0 output=D5\n"))
+        << overflows.out;
+    EXPECT_NE(overflows.err.find("：998 項目を超えます"), std::string::npos) << overflows.err;
+}

@@ -3,6 +3,7 @@
 // an undo history of every replacement, registries that keep closed dialogs), shows here
 // as heap or objects that grow from one round of use to the next. The twinwave dialog has
 // the most controls and the longest output.
+#include "core/duration_groups.h"
 #include "tests/support/composer_dialog_driver.h"
 #include "tests/support/programs_under_test.h"
 #include "tests/support/widget_driver.h"
@@ -67,7 +68,7 @@ protected:
         for (const Key& key : twinwave.program().keys) {
             if (key.value == kNoEvent)
                 continue;
-            driver.CheckLength((entered / 3 + round) % 8);
+            driver.CheckLength((entered / 3 + round) % kLengthPositions);
             driver.Click(key.controlId);
             if (++entered % 10 == 0)
                 driver.Click(ids.end);

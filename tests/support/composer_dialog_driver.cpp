@@ -1,5 +1,6 @@
 #include "tests/support/composer_dialog_driver.h"
 
+#include "core/duration_groups.h"
 #include "tests/support/widget_driver.h"
 
 #include <QComboBox>
@@ -34,6 +35,12 @@ bool ComposerDialogDriver::Click(int controlId)
     return true;
 }
 
+std::optional<std::string> ComposerDialogDriver::Paste(std::string_view)
+{
+    ADD_FAILURE() << "the dialog takes no paste yet";
+    return "no paste";
+}
+
 int ComposerDialogDriver::Number(int id) const
 {
     const QString text = ControlWidget<QLineEdit>(dialog_, id)->text();
@@ -46,7 +53,7 @@ int ComposerDialogDriver::Number(int id) const
 int ComposerDialogDriver::CheckedLength() const
 {
     int checked = -1;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < kLengthPositions; ++i) {
         if (ControlWidget<QRadioButton>(dialog_, ids_.firstLength + i)->isChecked()) {
             EXPECT_EQ(checked, -1) << "two radio buttons checked";
             checked = i;

@@ -1,8 +1,8 @@
 #include "tests/support/programs_under_test.h"
 
-#include "pulsar/composer_dlg.h"
-#include "rustle/composer_dlg.h"
-#include "twinwave/composer_dlg.h"
+#include "pulsar/composer_program.h"
+#include "rustle/composer_program.h"
+#include "twinwave/composer_program.h"
 
 #include <array>
 

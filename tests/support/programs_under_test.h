@@ -16,6 +16,8 @@ struct ProgramUnderTest {
     std::unique_ptr<CDialog> (*open)(ComposerState& state);
 
     const Program& program() const { return composer.program; }
+    // The dialog template its resources hold, which the dialog is made from.
+    const DialogTemplate& dialogTemplate() const { return *composer.resources.Table().dialogs.front().dialog; }
 };
 
 std::span<const ProgramUnderTest> ProgramsUnderTest();

@@ -1,10 +1,12 @@
-#include "fuzz/action_script.h"
+#include "reference/action_script.h"
+
+#include "core/duration_groups.h"
 
 #include <array>
 #include <climits>
 #include <cstddef>
 
-namespace fuzz {
+namespace reference {
 
 namespace {
 
@@ -38,7 +40,7 @@ std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes, const Dia
             actions.push_back({Action::PickRegion, b % (controls.regionCount + 1) - 1});
             break;
         case 1:
-            actions.push_back({Action::CheckLength, high % 8});
+            actions.push_back(high < 24 ? Action{Action::CheckLength, high % kLengthPositions} : Action{Action::PasteCopy, 0});
             break;
         case 2:
         case 3:
@@ -65,4 +67,4 @@ std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes, const Dia
     return actions;
 }
 
-}  // namespace fuzz
+}  // namespace reference

@@ -1,9 +1,9 @@
-#include "fuzz/reference_check.h"
+#include "reference/reference_check.h"
 
+#include "reference/reference_dialog.h"
 #include "replay/decode.h"
 #include "replay/dialog_model.h"
 #include "replay/script.h"
-#include "tests/support/reference_dialog.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,7 +11,7 @@
 #include <sstream>
 #include <utility>
 
-namespace fuzz {
+namespace reference {
 
 namespace {
 
@@ -20,6 +20,7 @@ std::string Describe(const Action& action)
     switch (action.kind) {
     case Action::PickRegion: return "region " + std::to_string(action.value);
     case Action::CheckLength: return "length " + std::to_string(action.value);
+    case Action::PasteCopy: return "paste what the output box shows";
     case Action::Click: break;
     }
     return "click " + std::to_string(action.value);
@@ -56,6 +57,13 @@ std::optional<std::string> CheckDecoding(const Program& program, const DialogMod
         return std::string(program.name) + ": " + dialog.Show() + "\ndecodes into\n"
                + (script ? *script : std::get<DecodeError>(decoded).reason) + "\nwhich shows\n  " + again.Show();
 
+    DialogModel pasted(program);
+    pasted.PickRegion(region);
+    const std::optional<std::string> refusal = pasted.Paste(dialog.Output());
+    if (refusal.has_value() != dialog.Output().empty() || pasted.Show() != again.Show())
+        return std::string(program.name) + ": " + dialog.Output() + " pasted into an empty dialog shows\n  "
+               + pasted.Show() + "\ninstead of\n  " + again.Show() + "\n" + refusal.value_or("");
+
     DialogModel fromText(program);
     const std::variant<std::string, DecodeError> fromTextScript = PlayDecoded(program, region, text, fromText);
     std::erase_if(text, [](unsigned char c) { return std::isspace(c); });
@@ -71,9 +79,9 @@ std::optional<std::string> CheckDecoding(const Program& program, const DialogMod
 DialogControls ControlsOf(const Program& program)
 {
     DialogControls controls{static_cast<int>(program.channel.Catalogue().size()), {}, 0};
-    for (const reference::Button& button : reference::ButtonsOf(program)) {
+    for (const Button& button : ButtonsOf(program)) {
         controls.pushButtons.push_back(button.id);
-        if (button.kind == reference::Button::Back)
+        if (button.kind == Button::Back)
             controls.backButton = button.id;
     }
     return controls;
@@ -81,7 +89,7 @@ DialogControls ControlsOf(const Program& program)
 
 std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& dialog, std::span<const Action> actions)
 {
-    reference::ReferenceDialog expected(program);
+    ReferenceDialog expected(program);
     for (std::size_t step = 0; step < actions.size(); ++step) {
         const Action& action = actions[step];
         for (int time = 1; time <= action.times; ++time) {
@@ -98,11 +106,16 @@ std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& 
             case Action::Click:
                 agree = dialog.Click(action.value) == expected.Click(action.value);
                 break;
+            case Action::PasteCopy: {
+                const std::string shown = dialog.Show();
+                agree = !dialog.Paste(shown.substr(shown.find(" output=") + 8)) == expected.PasteCopy();
+                break;
+            }
             }
             // Both take a run of clicks in step: a disagreement lasts to its end, compared there.
             if (!agree || (time == action.times && dialog.Show() != expected.Show()))
                 return std::string(program.name) + " action " + std::to_string(step) + " (" + Describe(action) + ", time "
-                       + std::to_string(time) + "): " + (agree ? "" : "a push button to one side only; ") + "shows\n  "
+                       + std::to_string(time) + "): " + (agree ? "" : "acted on one side only; ") + "shows\n  "
                        + dialog.Show() + "\ninstead of\n  " + expected.Show();
         }
     }
@@ -117,4 +130,4 @@ std::optional<std::string> CheckInput(const Program& program, std::span<const st
     return CheckDecoding(program, dialog, std::string(bytes.begin(), bytes.end()));
 }
 
-}  // namespace fuzz
+}  // namespace reference

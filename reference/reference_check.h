@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/program.h"
-#include "fuzz/action_script.h"
+#include "reference/action_script.h"
 #include "replay/composer_driver.h"
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-namespace fuzz {
+namespace reference {
 
 // The controls of `program`'s dialog as the reference model knows them.
 DialogControls ControlsOf(const Program& program);
@@ -21,9 +21,9 @@ DialogControls ControlsOf(const Program& program);
 std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& dialog, std::span<const Action> actions);
 
 // Decodes `bytes` into actions and runs them alongside on the windowless dialog of `program`.
-// Then what it composed must decode into the shortest script that composes it again, and
-// `bytes` read as text must decode into a script that writes exactly their hex digits, or be
-// refused.
+// Then what it composed must decode into the shortest script that composes it again, pasted
+// into an empty dialog of the same region must show what that script shows, and `bytes` read
+// as text must decode into a script that writes exactly their hex digits, or be refused.
 std::optional<std::string> CheckInput(const Program& program, std::span<const std::uint8_t> bytes);
 
-}  // namespace fuzz
+}  // namespace reference
