@@ -46,6 +46,8 @@ void ShowBalloonTip(HWND beside, const std::wstring& title, const std::wstring& 
                             GetModuleHandleW(nullptr), nullptr);
     if (shown == nullptr)
         return;
+    // The dialog's font: the message is in the programs' language.
+    SendMessageW(shown, WM_SETFONT, static_cast<WPARAM>(SendMessageW(GetParent(beside), WM_GETFONT, 0, 0)), FALSE);
     std::wstring text = message;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
