@@ -1,5 +1,6 @@
 #include "framework/win32/dialog_window.h"
 
+#include "framework/detail/edit_menu.h"
 #include "framework/resources.h"
 #include "framework/win32/memory_template.h"
 #include "framework/win32/text.h"
@@ -30,6 +31,59 @@ LRESULT CALLBACK SelectAll(HWND control, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     return CallOwnProcedure(control, message, wParam, lParam);
+}
+
+// The dialog's command `command`, as a menu gives it.
+void Command(HWND control, int command)
+{
+    SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+// The menu of a read-only multi-line box at `place` (from WM_CONTEXTMENU; -1, -1 from the
+// keyboard: then at the box): copy the selection, the dialog's paste, select the whole text.
+void ShowEditMenu(HWND box, LPARAM place)
+{
+    POINT at{static_cast<short>(LOWORD(place)), static_cast<short>(HIWORD(place))};
+    if (at.x == -1 && at.y == -1) {
+        at = {};
+        ClientToScreen(box, &at);
+    }
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    HMENU menu = CreatePopupMenu();
+    for (const EditMenuItem& item : kEditMenu) {
+        const bool enabled = item.command != ID_EDIT_COPY || start != end;
+        const UINT state = enabled ? MF_ENABLED : MF_GRAYED;
+        AppendMenuW(menu, MF_STRING | state, static_cast<UINT_PTR>(item.command),
+                    ToNative(item.caption).c_str());
+    }
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, box, nullptr);
+    DestroyMenu(menu);
+    if (chosen == ID_EDIT_COPY)
+        SendMessageW(box, WM_COPY, 0, 0);
+    else if (chosen == ID_EDIT_SELECT_ALL)
+        SendMessageW(box, EM_SETSEL, 0, -1);
+    else if (chosen != 0)
+        Command(box, chosen);
+}
+
+// A box that shows what the program wrote: Ctrl+A selects its whole text, a paste (Ctrl+V,
+// Shift+Insert, its menu's item) is its dialog's command ID_EDIT_PASTE, and its menu offers
+// copy, paste and select all.
+LRESULT CALLBACK ReadOnlyBox(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    constexpr WPARAM kCtrlV = 0x16;
+    const bool shiftInsert = message == WM_KEYDOWN && wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0;
+    if ((message == WM_CHAR && wParam == kCtrlV) || shiftInsert || message == WM_PASTE) {
+        Command(control, ID_EDIT_PASTE);
+        return 0;
+    }
+    if (message == WM_CONTEXTMENU) {
+        ShowEditMenu(control, lParam);
+        return 0;
+    }
+    return SelectAll(control, message, wParam, lParam);
 }
 
 // A region list turns with the wheel only while it has the focus: its change would throw
@@ -110,7 +164,8 @@ BOOL DialogWindow::Initialise(HWND window)
         // digits fit a box 15 dialog units wide.
         if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        Add(control, SelectAll);
+        const bool readOnlyBox = kind == ControlKind::MultiLineEdit && (item.style & ES_READONLY) != 0;
+        Add(control, readOnlyBox ? ReadOnlyBox : SelectAll);
     }
     return owner_.OnInitDialog();
 }

@@ -105,10 +105,9 @@ TEST_P(Monkey, RandomActionsKeepEveryControlInStepWithTheReference)
     std::vector<std::uint8_t> bytes = {6, 0, 255};  // 1021 clicks on the first key
     std::generate_n(std::back_inserter(bytes), kEvents / 40, [&] { return static_cast<std::uint8_t>(random_()); });
     std::vector<reference::Action> actions = reference::DecodeActions(bytes, reference::ControlsOf(program_));
-    // A drop-down list that has a selection cannot be left without one; the dialog takes no
-    // paste yet.
+    // A drop-down list that has a selection cannot be left without one.
     std::erase_if(actions, [](const reference::Action& action) {
-        return (action.kind == reference::Action::PickRegion && action.value < 0) || action.kind == reference::Action::PasteCopy;
+        return action.kind == reference::Action::PickRegion && action.value < 0;
     });
     const std::optional<std::string> failure = reference::RunAlongside(program_, driver_, actions);
     EXPECT_FALSE(failure) << "seed " << kSeed << ": " << failure.value_or("");

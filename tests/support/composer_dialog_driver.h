@@ -27,6 +27,8 @@ public:
     // The radio position checked, -1 when none is.
     int CheckedLength() const;
     std::string Output() const;
+    // The message of the balloon the dialog shows, or nothing when it shows none.
+    std::optional<std::string> ShownBalloon() const;
 
 private:
     const CDialog& dialog_;
