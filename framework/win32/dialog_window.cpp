@@ -2,6 +2,7 @@
 
 #include "framework/detail/edit_menu.h"
 #include "framework/resources.h"
+#include "framework/win32/accessible_object.h"
 #include "framework/win32/memory_template.h"
 #include "framework/win32/text.h"
 
@@ -22,6 +23,24 @@ LRESULT CallOwnProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcW(own, control, message, wParam, lParam);
 }
 
+// Every control of a dialog: screen readers hear the name the program gives it. `named` is
+// the control, or the list whose text field `control` is.
+LRESULT Named(HWND control, HWND named, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETOBJECT) {
+        const DialogWindow* dialog = DialogWindow::Of(GetParent(named));
+        if (const LRESULT object = dialog != nullptr ? dialog->AccessibleObject(control, named, wParam, lParam) : 0)
+            return object;
+    }
+    return CallOwnProcedure(control, message, wParam, lParam);
+}
+
+// A control with nothing else added.
+LRESULT CALLBACK NamedControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return Named(control, control, message, wParam, lParam);
+}
+
 // An edit box: Ctrl+A selects its whole text.
 LRESULT CALLBACK SelectAll(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -30,7 +49,7 @@ LRESULT CALLBACK SelectAll(HWND control, UINT message, WPARAM wParam, LPARAM lPa
         SendMessageW(control, EM_SETSEL, 0, -1);
         return 0;
     }
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return NamedControl(control, message, wParam, lParam);
 }
 
 // The dialog's command `command`, as a menu gives it.
@@ -92,7 +111,7 @@ LRESULT CALLBACK WheelWhenFocused(HWND control, UINT message, WPARAM wParam, LPA
 {
     if (message == WM_MOUSEWHEEL && GetFocus() != control && !IsChild(control, GetFocus()))
         return 0;
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return NamedControl(control, message, wParam, lParam);
 }
 
 // The text field of a list hands the wheel to the list, and shows the start of its text
@@ -104,7 +123,7 @@ LRESULT CALLBACK ListField(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     // The caret at the start: the box shows the text from there, not scrolled to its end.
     if (message == EM_SETSEL && wParam == 0 && lParam == -1)
         return CallOwnProcedure(control, message, static_cast<WPARAM>(GetWindowTextLengthW(control)), 0);
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return Named(control, GetParent(control), message, wParam, lParam);
 }
 
 void Add(HWND control, WNDPROC addition)
@@ -149,9 +168,13 @@ BOOL DialogWindow::Initialise(HWND window)
     owner_.AttachWindow(window);
     for (const DialogItemTemplate& item : Items()) {
         const ControlKind kind = KindOf(item);
-        if (kind != ControlKind::Edit && kind != ControlKind::MultiLineEdit && kind != ControlKind::ComboBox)
+        if (kind == ControlKind::Static)
             continue;
         HWND control = owner_.GetDlgItem(item.id);
+        if (kind == ControlKind::PushButton || kind == ControlKind::RadioButton) {
+            Add(control, NamedControl);
+            continue;
+        }
         if (kind == ControlKind::ComboBox) {
             Add(control, WheelWhenFocused);
             COMBOBOXINFO list{};
@@ -168,6 +191,18 @@ BOOL DialogWindow::Initialise(HWND window)
         Add(control, readOnlyBox ? ReadOnlyBox : SelectAll);
     }
     return owner_.OnInitDialog();
+}
+
+LRESULT DialogWindow::AccessibleObject(HWND window, HWND control, WPARAM wParam, LPARAM lParam) const
+{
+    const std::span<const ControlNameRecord> names = AfxFindControlNames(templateId_);
+    const auto record = std::ranges::find(names, GetDlgCtrlID(control), &ControlNameRecord::controlId);
+    if (record == names.end())
+        return 0;
+    std::wstring name = ToNative(record->name);
+    // A push button's tooltip says its name.
+    std::wstring description = KindOfControl(control) == ControlKind::PushButton ? name : std::wstring();
+    return NamedAccessibleObject(window, wParam, lParam, std::move(name), std::move(description));
 }
 
 ControlKind DialogWindow::KindOfControl(HWND control) const
