@@ -132,6 +132,23 @@ void Add(HWND control, WNDPROC addition)
                       SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(addition)));
 }
 
+// A dialog that its OnInitDialog left where the template put it goes to the middle of the
+// work area of its monitor, as the classic framework places one without an owner; one larger
+// than the work area keeps its caption in it.
+void CentreUnlessMoved(HWND window, const RECT& placed)
+{
+    RECT now{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetWindowRect(window, &now) || now.left != placed.left || now.top != placed.top ||
+        !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& work = monitor.rcWork;
+    const int x = std::max(work.left, (work.left + work.right - (now.right - now.left)) / 2);
+    const int y = std::max(work.top, (work.top + work.bottom - (now.bottom - now.top)) / 2);
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // Made once the dialog has painted itself for the first time: the tooltips.
 constexpr UINT kNameControls = WM_APP;
 
@@ -190,7 +207,11 @@ BOOL DialogWindow::Initialise(HWND window)
         const bool readOnlyBox = kind == ControlKind::MultiLineEdit && (item.style & ES_READONLY) != 0;
         Add(control, readOnlyBox ? ReadOnlyBox : SelectAll);
     }
-    return owner_.OnInitDialog();
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    const BOOL result = owner_.OnInitDialog();
+    CentreUnlessMoved(window, placed);
+    return result;
 }
 
 LRESULT DialogWindow::AccessibleObject(HWND window, HWND control, WPARAM wParam, LPARAM lParam) const

@@ -21,6 +21,7 @@ source "$(dirname "$0")/x_session.sh"
 
 start_x_server
 start_program "$title" "$exe"
+check_centred || exit 1
 # The client area is the template's size at the dialog font's base units, 7 x 13 pixels:
 # a dialog unit is a quarter of the one and an eighth of the other, rounded.
 if [ "$WIDTH" -ne $(( (width_du * 7 + 2) / 4 )) ] || [ "$HEIGHT" -ne $(( (height_du * 13 + 4) / 8 )) ]; then
