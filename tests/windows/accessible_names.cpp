@@ -1,11 +1,13 @@
-// What a screen reader hears of a running composer program under Windows' accessibility
-// interface: from a process of its own, it finds the program's dialog by its title and asks
-// each of its controls for its accessible object, then for its name and role. Each control
-// must carry the name the program's description gives it, which the Linux build gives it
-// too (a control the description does not name, its caption, as there); no two controls may
-// share a name but the keys that play nothing; every control must answer with a role. It
-// prints what it heard, one control a line, then closes the dialog.
-//   accessible_names.exe PROGRAM
+// What a screen reader hears of the running composer programs through Windows' accessibility
+// interface, asked from a process of its own as a screen reader asks: it finds each program's
+// dialog by its title, asks each of its controls for its accessible object and that for its
+// name, role and description. Each control must carry the name the program's description
+// gives it, which the Linux build gives it too (a control the description does not name, its
+// caption, as there), and no two controls may share a name but the keys that play nothing;
+// its role is the one the system's standard object gives it, and a push button's description
+// is its name, as its tooltip says. It prints what it hears, one control a line, and closes
+// each dialog.
+//   accessible_names.exe PROGRAM...
 #include "framework/detail/control_kind.h"
 #include "tests/support/programs_under_test.h"
 
@@ -18,6 +20,8 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -102,37 +106,28 @@ Heard ListenToSystem(HWND control)
                : Heard{};
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Reads every control of `subject`'s running dialog; prints what it hears and each fault, and
+// returns how many it found. Then closes the dialog.
+int CheckProgram(const ProgramUnderTest& subject)
 {
-    const auto programs = ProgramsUnderTest();
-    const auto subject = std::ranges::find_if(programs, [&](const ProgramUnderTest& program) {
-        return argc == 2 && program.program().name == argv[1];
-    });
-    if (subject == programs.end()) {
-        std::fprintf(stderr, "usage: accessible_names.exe rustle|pulsar|twinwave\n");
-        return 2;
-    }
-    const DialogTemplate& dialogTemplate = subject->dialogTemplate();
-    HWND dialog = FindDialog(Wide(dialogTemplate.title));
-    if (dialog == nullptr) {
-        std::fprintf(stderr, "FAIL: no window titled %s\n", dialogTemplate.title);
-        return 1;
-    }
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-
-    std::map<int, std::string> expected;
-    for (const DialogItemTemplate& item : dialogTemplate.items)
-        expected[item.id] = item.caption;
-    for (const ControlNameRecord& record : subject->composer.resources.Table().controlNames.front().names)
-        expected[record.controlId] = record.name;
-
+    const DialogTemplate& dialogTemplate = subject.dialogTemplate();
     int failures = 0;
     const auto fail = [&failures](const std::string& what) {
         std::printf("FAIL: %s\n", what.c_str());
         ++failures;
     };
+    HWND dialog = FindDialog(Wide(dialogTemplate.title));
+    if (dialog == nullptr) {
+        fail(std::string("no window titled ") + dialogTemplate.title);
+        return failures;
+    }
+    std::printf("%s\n", dialogTemplate.title);
+
+    std::map<int, std::string> expected;
+    for (const DialogItemTemplate& item : dialogTemplate.items)
+        expected[item.id] = item.caption;
+    for (const ControlNameRecord& record : subject.composer.resources.Table().controlNames.front().names)
+        expected[record.controlId] = record.name;
     std::map<std::string, int> names;
     std::size_t controls = 0;
     for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
@@ -168,6 +163,28 @@ int main(int argc, char** argv)
     if (controls != dialogTemplate.items.size())
         fail(std::to_string(controls) + " controls, not the template's " + std::to_string(dialogTemplate.items.size()));
     PostMessageW(dialog, WM_CLOSE, 0, 0);
+    return failures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const auto programs = ProgramsUnderTest();
+    std::vector<const ProgramUnderTest*> subjects;
+    for (int i = 1; i < argc; ++i) {
+        const auto subject = std::ranges::find(programs, std::string_view(argv[i]),
+                                               [](const ProgramUnderTest& program) { return program.program().name; });
+        if (subject == programs.end()) {
+            std::fprintf(stderr, "usage: accessible_names.exe rustle|pulsar|twinwave...\n");
+            return 2;
+        }
+        subjects.push_back(&*subject);
+    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int failures = 0;
+    for (const ProgramUnderTest* subject : subjects)
+        failures += CheckProgram(*subject);
     CoUninitialize();
     return failures == 0 ? 0 : 1;
 }
