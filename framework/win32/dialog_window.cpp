@@ -149,7 +149,7 @@ void CentreUnlessMoved(HWND window, const RECT& placed)
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Made once the dialog has painted itself for the first time: the tooltips.
+// Made once the dialog has painted itself for the first time: the tooltips, the buttons' names.
 constexpr UINT kNameControls = WM_APP;
 
 }  // namespace
@@ -185,13 +185,9 @@ BOOL DialogWindow::Initialise(HWND window)
     owner_.AttachWindow(window);
     for (const DialogItemTemplate& item : Items()) {
         const ControlKind kind = KindOf(item);
-        if (kind == ControlKind::Static)
+        if (kind != ControlKind::Edit && kind != ControlKind::MultiLineEdit && kind != ControlKind::ComboBox)
             continue;
         HWND control = owner_.GetDlgItem(item.id);
-        if (kind == ControlKind::PushButton || kind == ControlKind::RadioButton) {
-            Add(control, NamedControl);
-            continue;
-        }
         if (kind == ControlKind::ComboBox) {
             Add(control, WheelWhenFocused);
             COMBOBOXINFO list{};
@@ -235,14 +231,18 @@ ControlKind DialogWindow::KindOfControl(HWND control) const
 }
 
 // A push button's caption is a single letter or none: the pointer resting on it shows
-// what it plays or does.
+// what it plays or does. The buttons, which have no other addition, answer screen readers
+// from now on: the other controls, one of which has the focus, from the start.
 void DialogWindow::NameControls()
 {
     HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
         HWND control = owner_.GetDlgItem(record.controlId);
-        if (KindOfControl(control) != ControlKind::PushButton)
+        const ControlKind kind = KindOfControl(control);
+        if (kind == ControlKind::PushButton || kind == ControlKind::RadioButton)
+            Add(control, NamedControl);
+        if (kind != ControlKind::PushButton)
             continue;
         std::wstring name = ToNative(record.name);
         TTTOOLINFOW tool{};

@@ -35,7 +35,7 @@ private:
     BOOL Initialise(HWND window);
     // The kind of control of the dialog `control` is; Static for any other window.
     ControlKind KindOfControl(HWND control) const;
-    // Shows each push button's name as its tooltip.
+    // Shows each push button's name as its tooltip, and names the buttons for screen readers.
     void NameControls();
     // The answer to DM_GETDEFID.
     BOOL FocusedButtonAsDefault();

@@ -9,9 +9,7 @@ exe=$1
 shift
 fail() { echo "FAIL: $exe: $*" >&2; exit 1; }
 
-# oleacc.dll (Active Accessibility, for screen readers) and oleaut32.dll come with every
-# Windows since Windows 2000.
-system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll oleacc.dll oleaut32.dll "
+system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll "
 for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print tolower($3) }'); do
     [[ $system_dlls == *" $dll "* ]] || fail "imports $dll, which Windows does not bring"
 done
