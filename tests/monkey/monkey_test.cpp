@@ -12,6 +12,7 @@
 #include "tests/support/programs_under_test.h"
 #include "tests/support/widget_driver.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeySequence>
 
@@ -76,6 +77,22 @@ protected:
         return "key " + QKeySequence(press).toString().toStdString() + " on " + std::to_string(focused);
     }
 
+    // Ctrl+V where the focus is, with random text on the clipboard: the bytes the output box
+    // shows, which its paste enters again after them, those bytes and a stray letter, a word,
+    // or nothing. Only the output box pastes bytes; the list's text field takes text as text.
+    std::string PressPaste()
+    {
+        const std::string shown = driver_.Output();
+        const std::array<std::string, 4> texts = {shown, shown + "G", "zz", ""};
+        const std::size_t pick = random_() % texts.size();
+        QGuiApplication::clipboard()->setText(QString::fromStdString(texts[pick]));
+        const int focused = FocusedControl();
+        ::PressKey(Qt::Key_V, Qt::ControlModifier);
+        if (focused == ids_.output && pick == 0)
+            expected_.PasteCopy();
+        return "Ctrl+V of clipboard text " + std::to_string(pick) + " on " + std::to_string(focused);
+    }
+
     // The control that holds the keyboard focus (the list's text field counts as the
     // list), or 0 when none does. Control ids run from 1000 to below 1100.
     int FocusedControl() const
@@ -114,8 +131,8 @@ TEST_P(Monkey, RandomActionsKeepEveryControlInStepWithTheReference)
 }
 
 // Keys where the focus is: Tab and Shift+Tab walk it, Space clicks or checks, arrows, Home,
-// End and typing work the list. Now and then the focus goes where a click would put it: to
-// any control that takes it, or to the list.
+// End and typing work the list, Ctrl+V pastes. Now and then the focus goes where a click
+// would put it: to any control that takes it, or to the list.
 TEST_P(Monkey, KeyPressesKeepEveryControlInStepWithTheReference)
 {
     std::vector<int> focusable;
@@ -123,12 +140,14 @@ TEST_P(Monkey, KeyPressesKeepEveryControlInStepWithTheReference)
         if (const QWidget* control = dialog_->GetDlgItem(id); control != nullptr && control->focusPolicy() != Qt::NoFocus)
             focusable.push_back(id);
     }
-    std::uniform_int_distribution<std::size_t> choices(0, kKeys.size() + 1);
+    std::uniform_int_distribution<std::size_t> choices(0, kKeys.size() + 2);
     for (int event = 0; event < kEvents && !HasFailure(); ++event) {
         const std::size_t choice = choices(random_);
         std::string what;
         if (choice < kKeys.size()) {
             what = PressKey(kKeys[choice]);
+        } else if (choice == kKeys.size() + 2) {
+            what = PressPaste();
         } else {
             const int id = choice == kKeys.size() ? ids_.regionList : focusable[random_() % focusable.size()];
             FocusControl(*dialog_, id);
