@@ -130,6 +130,38 @@ TEST_P(Monkey, RandomActionsKeepEveryControlInStepWithTheReference)
     EXPECT_FALSE(failure) << "seed " << kSeed << ": " << failure.value_or("");
 }
 
+// Random compositions, each copied out of the output box, emptied by picking another region
+// and this one again, and pasted back: the dialog shows them whole again, count, total, radio
+// position and bytes. Each ends in "休", so that its bytes say where the radio stands (a
+// radio checked after the last entry is in no byte).
+TEST_P(Monkey, CompositionsPastedBackIntoTheirEmptiedRegionComeBackWhole)
+{
+    const int regions = expected_.RegionCount();
+    for (int composition = 0; composition < 12 && !HasFailure(); ++composition) {
+        const int region = composition % regions;
+        driver_.PickRegion(region);
+        std::vector<std::uint8_t> bytes(16);
+        std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random_()); });
+        for (const reference::Action& action : reference::DecodeActions(bytes, reference::ControlsOf(program_))) {
+            for (int time = 0; time < action.times; ++time) {
+                if (action.kind == reference::Action::CheckLength)
+                    driver_.CheckLength(action.value);
+                else if (action.kind == reference::Action::Click)
+                    driver_.Click(action.value);
+            }
+        }
+        driver_.Click(ids_.back);
+        driver_.Click(ids_.rest);
+        const std::string made = driver_.Show();
+        const std::string output = driver_.Output();
+        driver_.PickRegion((region + 1) % regions);
+        driver_.PickRegion(region);
+        ASSERT_EQ(driver_.Output(), "");
+        EXPECT_EQ(driver_.Paste(output), std::nullopt) << "seed " << kSeed << ", composition " << composition;
+        EXPECT_EQ(driver_.Show(), made) << "seed " << kSeed << ", composition " << composition;
+    }
+}
+
 // Keys where the focus is: Tab and Shift+Tab walk it, Space clicks or checks, arrows, Home,
 // End and typing work the list, Ctrl+V pastes. Now and then the focus goes where a click
 // would put it: to any control that takes it, or to the list.
