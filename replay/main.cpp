@@ -8,7 +8,7 @@
 #include "replay/programs.h"
 #include "replay/script.h"
 
-#include <iostream>
+#include <cstdio>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,9 +62,22 @@ Examples:
 )";
 }
 
+void Write(std::FILE* stream, std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+// A report on standard error after what standard output has been given, where both go to
+// one place.
+void Report(std::string_view text)
+{
+    std::fflush(stdout);
+    Write(stderr, text);
+}
+
 int Usage()
 {
-    std::cerr << kUsage << "Try 'composer-replay --help' for more.\n";
+    Report(std::string(kUsage) + "Try 'composer-replay --help' for more.\n");
     return kScriptBadInput;
 }
 
@@ -77,8 +90,8 @@ int Decode(std::span<const std::string_view> args)
     const std::optional<int> region = ParseNumber(args[2]);
     const RegionCatalogue catalogue = program->channel.Catalogue();
     if (!region || !IsRegionIndex(catalogue, *region)) {
-        std::cerr << "composer-replay: decode: '" << Excerpt(args[2]) << "' is no region of " << program->name << " (0 to "
-                  << catalogue.size() - 1 << ")\n";
+        Report("composer-replay: decode: '" + Excerpt(args[2]) + "' is no region of " + std::string(program->name)
+               + " (0 to " + std::to_string(catalogue.size() - 1) + ")\n");
         return kScriptBadInput;
     }
     std::string hex;
@@ -87,10 +100,10 @@ int Decode(std::span<const std::string_view> args)
 
     const std::variant<std::string, DecodeError> decoded = DecodeToScript(*program, *region, hex);
     if (const auto* error = std::get_if<DecodeError>(&decoded)) {
-        std::cerr << "composer-replay: decode: byte " << error->offset << ": " << error->reason << '\n';
+        Report("composer-replay: decode: byte " + std::to_string(error->offset) + ": " + error->reason + '\n');
         return kScriptBadInput;
     }
-    std::cout << std::get<std::string>(decoded);
+    Write(stdout, std::get<std::string>(decoded));
     return kScriptOk;
 }
 
@@ -100,11 +113,11 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--help") {
-        std::cout << Help();
+        Write(stdout, Help());
         return kScriptOk;
     }
     if (args.size() == 1 && args[0] == "--version") {
-        std::cout << "composer-replay " ORVO_VERSION "\n";
+        Write(stdout, "composer-replay " ORVO_VERSION "\n");
         return kScriptOk;
     }
     if (args.size() >= 4 && args[0] == "decode")
@@ -113,5 +126,6 @@ int main(int argc, char** argv)
     if (!program)
         return Usage();
     DialogModel dialog(*program);
-    return RunScript(std::cin, std::cout, std::cerr, dialog);
+    ScriptLines lines([] { return std::getc(stdin); });
+    return RunScript(lines, {[](std::string_view line) { Write(stdout, line); }, Report}, dialog);
 }
