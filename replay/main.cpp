@@ -2,6 +2,7 @@
 // on standard input; or turns a region's bytes back into such a script.
 #include "core/clicks_from_bytes.h"
 #include "core/duration_groups.h"
+#include "replay/console.h"
 #include "replay/decode.h"
 #include "replay/dialog_model.h"
 #include "replay/excerpt.h"
@@ -62,17 +63,12 @@ Examples:
 )";
 }
 
-void Write(std::FILE* stream, std::string_view text)
-{
-    std::fwrite(text.data(), 1, text.size(), stream);
-}
-
 // A report on standard error after what standard output has been given, where both go to
 // one place.
 void Report(std::string_view text)
 {
     std::fflush(stdout);
-    Write(stderr, text);
+    WriteText(stderr, text);
 }
 
 int Usage()
@@ -103,7 +99,7 @@ int Decode(std::span<const std::string_view> args)
         Report("composer-replay: decode: byte " + std::to_string(error->offset) + ": " + error->reason + '\n');
         return kScriptBadInput;
     }
-    Write(stdout, std::get<std::string>(decoded));
+    WriteText(stdout, std::get<std::string>(decoded));
     return kScriptOk;
 }
 
@@ -111,13 +107,14 @@ int Decode(std::span<const std::string_view> args)
 
 int main(int argc, char** argv)
 {
+    OpenStandardStreams();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--help") {
-        Write(stdout, Help());
+        WriteText(stdout, Help());
         return kScriptOk;
     }
     if (args.size() == 1 && args[0] == "--version") {
-        Write(stdout, "composer-replay " ORVO_VERSION "\n");
+        WriteText(stdout, "composer-replay " ORVO_VERSION "\n");
         return kScriptOk;
     }
     if (args.size() >= 4 && args[0] == "decode")
@@ -127,5 +124,5 @@ int main(int argc, char** argv)
         return Usage();
     DialogModel dialog(*program);
     ScriptLines lines([] { return std::getc(stdin); });
-    return RunScript(lines, {[](std::string_view line) { Write(stdout, line); }, Report}, dialog);
+    return RunScript(lines, {[](std::string_view line) { WriteText(stdout, line); }, Report}, dialog);
 }

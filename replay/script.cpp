@@ -97,19 +97,25 @@ std::optional<int> ParseNumber(std::string_view word)
 
 int RunScript(ScriptLines& lines, const ScriptOutput& output, ComposerDriver& driver)
 {
-    int lineNumber = 0;
+    int lineNumber = 1;
+    const auto report = [&](const std::string& message) {
+        output.reported("composer-replay: line " + std::to_string(lineNumber) + ": " + message + '\n');
+    };
     bool refused = false;
-    for (std::string line; lines.Next(line);) {
-        ++lineNumber;
+    for (std::string line; lines.Next(line); ++lineNumber) {
         const std::vector<std::string> words = Words(line);
         if (words.empty())
             continue;
         if (const std::optional<Problem> problem = RunAction(words, output, driver)) {
-            output.reported("composer-replay: line " + std::to_string(lineNumber) + ": " + problem->message + '\n');
+            report(problem->message);
             if (problem->badLine)
                 return kScriptBadInput;
             refused = true;
         }
+    }
+    if (!lines.Fault().empty()) {
+        report(lines.Fault());
+        return kScriptBadInput;
     }
     return refused ? kScriptPasteRefused : kScriptOk;
 }
