@@ -26,7 +26,7 @@ struct ScriptOutput {
 // A word starting with '#' starts a comment that runs to the line's end; blank lines and
 // comment lines are skipped. The words after "paste" together are the text pasted. The
 // first bad line, or bytes that are no UTF-16 in a UTF-16 script, are reported with the line
-// number and stop the run (kScriptBadInput); the lines before have taken effect. A refused paste changes nothing, as in the dialog: it is
-// reported with its line number and the run goes on. The end of input gives
-// kScriptPasteRefused after a refused paste, else kScriptOk.
+// number and stop the run (kScriptBadInput); the lines before have taken effect. A refused
+// paste changes nothing, as in the dialog: it is reported with its line number and the run
+// goes on. The end of input gives kScriptPasteRefused after a refused paste, else kScriptOk.
 int RunScript(ScriptLines& lines, const ScriptOutput& output, ComposerDriver& driver);

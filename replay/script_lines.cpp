@@ -23,8 +23,9 @@ void AppendUtf8(std::string& text, long character)
 
 std::string UnitAt(long unit, std::size_t offset)
 {
-    return "UTF-16 " + std::string(unit < 0xDC00 ? "high" : "low") + " surrogate " + HexByte(static_cast<int>(unit >> 8))
-           + HexByte(static_cast<int>(unit & 0xFF)) + " at byte " + std::to_string(offset);
+    const std::string hex = HexByte(static_cast<int>(unit >> 8)) + HexByte(static_cast<int>(unit & 0xFF));
+    return "UTF-16 " + std::string(unit < 0xDC00 ? "high" : "low") + " surrogate " + hex + " at byte "
+           + std::to_string(offset);
 }
 
 }  // namespace
@@ -38,7 +39,8 @@ ScriptLines::ScriptLines(std::function<int()> nextByte) : nextByte_(std::move(ne
                   {"\xFE\xFF", Encoding::Utf16BigEndian}};
     // Bytes are read while they may be the start of a mark; those that are none are the script's.
     for (;;) {
-        const auto* mark = std::ranges::find_if(kMarks, [this](const auto& m) { return m.bytes.starts_with(heldBack_); });
+        const auto* mark
+            = std::ranges::find_if(kMarks, [this](const auto& m) { return m.bytes.starts_with(heldBack_); });
         if (mark == std::end(kMarks))
             return;
         if (mark->bytes == heldBack_) {
