@@ -4,7 +4,8 @@
 #include <string_view>
 
 // composer-replay's standard streams. Standard input gives its bytes as they are, standard
-// output and error take UTF-8 text.
+// output and error take UTF-8 text: a file or a pipe gets its bytes, and a console shows its
+// characters, whatever the console's code page.
 
 // Sets the standard streams up; before anything reads or writes them.
 void OpenStandardStreams();
