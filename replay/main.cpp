@@ -34,6 +34,11 @@ runs to the end of its line; blank lines and comment lines are skipped. The
 second form goes the other way: it prints the shortest script that writes the
 bytes HEX in region REGION, each click with the button's name as a comment.
 
+SCRIPT is UTF-8, with or without a byte-order mark, or UTF-16 in either byte
+order after its byte-order mark (as Windows' Notepad and PowerShell save text);
+lines end in LF or CR LF. What composer-replay prints is UTF-8, which a Windows
+console shows as written.
+
 HEX is bytes of two hex digits each, in either case, with or without spaces
 between them. Decoding and pasting find the same clicks for them.
 )" + std::string(kClickOrder) + R"(
@@ -54,8 +59,9 @@ Exit status:
   0  the script ran to its end, or the bytes were decoded
   1  the script ran to its end, but the dialog refused a paste (named by its
      line number, with the dialog's message)
-  2  a bad line (named by its number), bytes that no clicks in the region
-     write (named by the offset of the first, from 0), or a bad command line
+  2  a bad line, or bytes of a UTF-16 script that are no UTF-16 (named by the
+     line's number), bytes that no clicks in the region write (named by the
+     offset of the first, from 0), or a bad command line
 
 Examples:
   $ composer-replay decode pulsar 12 "14 D5 05" >tune.txt
