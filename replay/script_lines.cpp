@@ -32,15 +32,16 @@ std::string UnitAt(long unit, std::size_t offset)
 
 ScriptLines::ScriptLines(std::function<int()> nextByte) : nextByte_(std::move(nextByte))
 {
-    static constexpr struct {
+    struct Mark {
         std::string_view bytes;
         Encoding encoding;
-    } kMarks[] = {{"\xEF\xBB\xBF", Encoding::Utf8}, {"\xFF\xFE", Encoding::Utf16LittleEndian},
-                  {"\xFE\xFF", Encoding::Utf16BigEndian}};
+    };
+    static constexpr Mark kMarks[] = {{"\xEF\xBB\xBF", Encoding::Utf8}, {"\xFF\xFE", Encoding::Utf16LittleEndian},
+                                      {"\xFE\xFF", Encoding::Utf16BigEndian}};
     // Bytes are read while they may be the start of a mark; those that are none are the script's.
     for (;;) {
-        const auto* mark
-            = std::ranges::find_if(kMarks, [this](const auto& m) { return m.bytes.starts_with(heldBack_); });
+        const Mark* mark
+            = std::ranges::find_if(kMarks, [this](const Mark& m) { return m.bytes.starts_with(heldBack_); });
         if (mark == std::end(kMarks))
             return;
         if (mark->bytes == heldBack_) {

@@ -329,8 +329,8 @@ TEST(ReplayTool, APasteFillsTheHistoryButDoesNotOverflowIt)
     prefix##"region 0  # 曲\nlength 3  # \u0A0D\u0D0A\nclick 1020  # C 3\npaste 14 🎵♯Ě\nshow  # F♯ 2\n"
 TEST(ReplayTool, ReadsUtf8AndUtf16ScriptsWithEitherLineEnd)
 {
-    const auto withCrLf = []<typename Text>(Text text) {
-        for (std::size_t at = 0; (at = text.find('\n', at)) != Text::npos; at += 2)
+    const auto withCrLf = [](auto text) {
+        for (std::size_t at = 0; (at = text.find('\n', at)) != text.npos; at += 2)
             text.insert(at, 1, '\r');
         return text;
     };
