@@ -1,5 +1,5 @@
-// The standard streams on Windows, whose C library reads and writes text in the console's
-// code page and takes CR LF and 1A for a line end and the end of a file.
+// The standard streams on Windows, where a console shows the bytes written to it in its code
+// page, and the C library takes CR LF and 1A in text for a line end and the end of a file.
 #include "replay/console.h"
 
 #include "framework/win32/text.h"

@@ -21,6 +21,7 @@ void AppendUtf8(std::string& text, long character)
         text += static_cast<char>(0x80 | (character >> shift & 0x3F));
 }
 
+// A half of a surrogate pair, as a fault names it: which half, its value and where it stands.
 std::string UnitAt(long unit, std::size_t offset)
 {
     const std::string hex = HexByte(static_cast<int>(unit >> 8)) + HexByte(static_cast<int>(unit & 0xFF));
