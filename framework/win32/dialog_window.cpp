@@ -105,6 +105,13 @@ LRESULT CALLBACK ReadOnlyBox(HWND control, UINT message, WPARAM wParam, LPARAM l
     return SelectAll(control, message, wParam, lParam);
 }
 
+// The output box's text has no spaces: it wraps at any character. Said to the box, this
+// spares it looking for word breaks over its whole text at every change.
+int CALLBACK BreakAnywhere(LPWSTR, int current, int, int action)
+{
+    return action == WB_ISDELIMITER ? FALSE : current;
+}
+
 // A region list turns with the wheel only while it has the focus: its change would throw
 // the composition away.
 LRESULT CALLBACK WheelWhenFocused(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
@@ -201,6 +208,8 @@ BOOL DialogWindow::Initialise(HWND window)
         if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         const bool readOnlyBox = kind == ControlKind::MultiLineEdit && (item.style & ES_READONLY) != 0;
+        if (readOnlyBox)
+            SendMessageW(control, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&BreakAnywhere));
         Add(control, readOnlyBox ? ReadOnlyBox : SelectAll);
     }
     RECT placed{};

@@ -11,6 +11,15 @@
 # selected and copied after the other actions) or "close-box" (the program is ended with the
 # close box, not Escape). The run passes when the clipboard holds EXPECTED and the program
 # ends with status 0.
+# Where the output box is known (output: before them), "clipboard:TEXT" puts TEXT on the
+# clipboard, "paste" clicks into the output box and presses Ctrl+V, "menu:KEY" opens the
+# box's context menu with the right button and presses KEY there, and "balloon:yes" or
+# "balloon:no" says whether the program shows a window of its own beside its dialog (the
+# message beside the box). "show:LINE" reads every field back and compares it with LINE, as
+# composer-replay prints it but for the region: "count=C budget=B durations=D0,..,D7 total=T
+# length=R output=HEX"; the fields are found by "fields:COUNT/BUDGET/TOTAL/LENGTHS/RADIOS",
+# rectangles X,Y,W,H of the count, budget and total boxes and X,Y of the first duration box
+# and the first radio button (the others follow at 15 units).
 # With SCREENSHOT_DIR set, the dialog is also saved there as <program>.png before it ends
 # (<program>-wine.png for a Windows program, <program>-wine-150.png at 150 %).
 set -euo pipefail
@@ -36,13 +45,24 @@ if [ "$WIDTH" -ne $(( (width_du * base_x + 2) / 4 )) ] || [ "$HEIGHT" -ne $(( (h
     exit 1
 fi
 
-output_rect="" ending=Escape
+output_rect="" fields="" ending=Escape
 for action in "$@"; do
     case $action in
     click:*) IFS=, read -r x y w h <<<"${action#click:}"; click_du "$x" "$y" "$w" "$h" ;;
     wheel:*) IFS=, read -r x y w h n <<<"${action#wheel:}"; wheel_du "$x" "$y" "$w" "$h" "$n" ;;
     key:*) xdotool key "${action#key:}"; sleep 0.05 ;;
     output:*) output_rect=${action#output:} ;;
+    fields:*) fields=${action#fields:} ;;
+    clipboard:*) printf '%s' "${action#clipboard:}" | xclip -selection clipboard -i >/dev/null 2>&1 ;;
+    paste) IFS=, read -r x y w h <<<"$output_rect"; click_du "$x" "$y" "$w" "$h"; xdotool key ctrl+v; sleep 0.3 ;;
+    menu:*) IFS=, read -r x y w h <<<"$output_rect"; menu_du "$x" "$y" "$w" "$h" "${action#menu:}" ;;
+    balloon:*)
+        shown=no
+        [ "$(own_windows_shown)" -gt 1 ] && shown=yes
+        [ "$shown" = "${action#balloon:}" ] || { echo "a window beside the dialog: $shown, expected ${action#balloon:}" >&2; exit 1; } ;;
+    show:*)
+        line=$(show_line "$fields" "$output_rect")
+        [ "$line" = "${action#show:}" ] || { echo "the dialog shows '$line', expected '${action#show:}'" >&2; exit 1; } ;;
     close-box) ending="close box" ;;
     *) echo "unknown action $action" >&2; exit 1 ;;
     esac
