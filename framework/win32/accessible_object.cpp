@@ -51,9 +51,10 @@ bool IsSelf(const VARIANT& child)
 
 HRESULT Answer(const std::wstring& text, BSTR* answer)
 {
-    if (answer == nullptr)
+    const auto allocString = System().allocString;  // found before any object was made
+    if (answer == nullptr || allocString == nullptr)
         return E_POINTER;
-    *answer = System().allocString(text.data(), static_cast<UINT>(text.size()));
+    *answer = allocString(text.data(), static_cast<UINT>(text.size()));
     return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
