@@ -5,6 +5,7 @@
 // and at 997 entries (so it fills the history), the end marker at 1 and at 997 (the
 // length-change voice takes it only after an entry), a take-back at 1 and at 998, a region
 // change at 0 and at 998. Only the operation is timed; bringing the state back is not.
+// Then the bytes of a full history pasted into an empty composition, in one operation.
 #include "bench/bench_programs.h"
 #include "bench/manual_timing.h"
 #include "replay/dialog_model.h"
@@ -59,6 +60,24 @@ void RunOperation(benchmark::State& state, const BenchProgram& bench, const Oper
         [&] { return full.State().outputText.size(); });
 }
 
+void RunPaste(benchmark::State& state, const BenchProgram& bench)
+{
+    DialogModel source(bench.program);
+    SetDepth(source, bench, kFullHistory);
+    const std::string bytes = source.Output();
+    DialogModel model(bench.program);
+    double seconds = 0;
+    while (state.KeepRunning()) {
+        model.PickRegion(bench.otherRegion);
+        model.PickRegion(0);
+        const double paste = SecondsOf([&] { model.Paste(bytes); });
+        seconds += paste;
+        state.SetIterationTime(paste);
+    }
+    state.counters["paste_us"] = seconds / static_cast<double>(state.iterations()) * 1e6;
+    state.counters["entries"] = model.State().history.Top();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -71,6 +90,10 @@ int main(int argc, char** argv)
             // A region change empties the history, which then takes 998 appends to refill.
             registered->UseManualTime()->Iterations(std::string(operation.name) == "region_change" ? 200 : 20000);
         }
+        const std::string paste = "composer/" + std::string(bench.program.name) + "/paste_full_history";
+        benchmark::RegisterBenchmark(paste.c_str(), [&bench](benchmark::State& state) { RunPaste(state, bench); })
+            ->UseManualTime()
+            ->Iterations(200);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 #include "core/channel.h"
 
+#include "core/duration_groups.h"
 #include "core/output_text.h"
 
 bool Channel::Accepts(const ComposerState& state, Edit edit) const
@@ -32,6 +33,27 @@ void Channel::Apply(ComposerState& state, Edit edit) const
     case EditKind::None:
         break;
     }
+}
+
+std::string Channel::Written(const ComposerState& state, Edit edit, int position) const
+{
+    if (edit.kind == EditKind::EndMarker)
+        return std::string(kEndMarkerByte);
+    if (edit.kind != EditKind::Event || !IsEventValue(edit.value) || !IsLengthPosition(position))
+        return {};
+    return EventBytes(state, edit.value, position);
+}
+
+void Channel::AppendEvent(ComposerState& state, int value) const
+{
+    const int position = state.fields.lengthIndex;
+    if (!IsLengthPosition(position))
+        return;  // no length chosen: nothing to encode
+    const std::string bytes = EventBytes(state, value, position);
+    state.fields.byteCount += static_cast<int>(bytes.size() / 2);
+    state.fields.durationTotal += DurationOf(CurrentGroup(state, Catalogue()), position);
+    state.history.Push(position);
+    state.outputText += bytes;
 }
 
 void Channel::AppendEndMarker(ComposerState& state)

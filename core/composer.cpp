@@ -1,5 +1,9 @@
 #include "core/composer.h"
 
+#include <utility>
+#include <variant>
+#include <vector>
+
 void Composer::SetUp()
 {
     ChangeRegion(state_.currentRegion);
@@ -27,4 +31,20 @@ bool Composer::Run(Edit edit)
     view_.WriteFields(state_.fields);
     view_.SetOutputText(state_.outputText);
     return true;
+}
+
+std::optional<BytesRefusal> Composer::Paste(const Program& program, std::string_view text)
+{
+    // Read into a copy: a refused paste leaves even the radio position last read as it was.
+    ComposerState pasted = state_;
+    view_.ReadFields(pasted.fields, pasted.outputText);
+    const std::variant<std::vector<ButtonClick>, BytesRefusal> entered = EnterBytes(program, pasted, text);
+    if (const auto* refusal = std::get_if<BytesRefusal>(&entered))
+        return *refusal;
+    if (std::get<std::vector<ButtonClick>>(entered).empty())
+        return BytesRefusal{BytesFault::NoBytes, 0, ""};
+    state_ = std::move(pasted);
+    view_.WriteFields(state_.fields);
+    view_.SetOutputText(state_.outputText);
+    return std::nullopt;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "core/channel.h"
+#include "core/clicks_from_bytes.h"
 #include "core/composer_state.h"
+#include "core/program.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 // The controls an operation exchanges the fields with: the dialog, or a model of it.
 class ComposerView {
@@ -36,6 +40,14 @@ public:
     // A push button's edit. One that would change nothing touches no control at all.
     // Returns whether it acted.
     bool Run(Edit edit);
+
+    // The user pasted `text` into the output box: its bytes are entered as the clicks that
+    // write them after the composition, the search starting at the radio position checked
+    // now (EnterBytes, core/clicks_from_bytes.h), all in one operation with one exchange.
+    // `program` is the description whose channel this composer runs. A paste that cannot
+    // apply whole, or holds no bytes, changes nothing and writes no control; returns why
+    // (PasteRefusalMessage says it to the user), or nothing when it acted.
+    std::optional<BytesRefusal> Paste(const Program& program, std::string_view text);
 
     const ComposerState& State() const { return state_; }
 

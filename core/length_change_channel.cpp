@@ -17,22 +17,12 @@ int LengthChangeChannel::BytesOfNewest(const HistoryStack& history)
     return newest != HistoryStack::kEndMarker && newest != history.BelowNewest() ? 2 : 1;
 }
 
-void LengthChangeChannel::AppendEvent(ComposerState& state, int noteByte) const
+std::string LengthChangeChannel::EventBytes(const ComposerState& state, int noteByte, int position) const
 {
-    const int position = state.fields.lengthIndex;
-    if (!IsLengthPosition(position))
-        return;  // no length chosen: nothing to encode
-    const int group = CurrentGroup(state, catalogue_);
-
-    state.fields.byteCount += 1;
-    state.fields.durationTotal += DurationOf(group, position);
-    std::string lengthText;
-    if (position != state.history.Newest()) {
-        state.fields.byteCount += 1;
-        lengthText = std::to_string(LengthCodeOf(group, position));  // "80".."87" read as hex
-    }
-    state.history.Push(position);
-    state.outputText += lengthText + HexByte(noteByte);
+    std::string bytes;
+    if (position != state.history.Newest())
+        bytes = std::to_string(LengthCodeOf(CurrentGroup(state, catalogue_), position));  // "80".."87" read as hex
+    return bytes + HexByte(noteByte);
 }
 
 void LengthChangeChannel::UndoLast(ComposerState& state) const

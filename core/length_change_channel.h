@@ -2,6 +2,8 @@
 
 #include "core/channel.h"
 
+#include <string>
+
 // A voice in which a note is a byte of its own and the note length travels in a length
 // byte "80".."87", written only when the radio position differs from the newest entry's.
 // Edit values of EditKind::Event are note bytes. The end byte needs an entry before it
@@ -15,7 +17,7 @@ public:
 protected:
     bool IsEventValue(int value) const override { return value >= 0 && value <= 0xFF; }
     bool AcceptsEndMarker(const ComposerState& state) const override;
-    void AppendEvent(ComposerState& state, int noteByte) const override;
+    std::string EventBytes(const ComposerState& state, int noteByte, int position) const override;
     void UndoLast(ComposerState& state) const override;
 
 private:

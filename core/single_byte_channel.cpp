@@ -5,18 +5,11 @@
 
 #include <cstddef>
 
-void SingleByteChannel::AppendEvent(ComposerState& state, int eventIndex) const
+std::string SingleByteChannel::EventBytes(const ComposerState& state, int eventIndex, int position) const
 {
-    const int position = state.fields.lengthIndex;
-    if (!IsLengthPosition(position))
-        return;  // no length chosen: nothing to encode
     const int group = CurrentGroup(state, catalogue_);
     const EventCodeRow row = rows_[static_cast<std::size_t>(LengthCodeOf(group, position) - kFirstLengthCode)];
-
-    state.fields.byteCount += 1;
-    state.fields.durationTotal += DurationOf(group, position);
-    state.history.Push(position);
-    state.outputText += row.substr(2 * static_cast<std::size_t>(eventIndex), 2);
+    return std::string(row.substr(2 * static_cast<std::size_t>(eventIndex), 2));
 }
 
 void SingleByteChannel::UndoLast(ComposerState& state) const

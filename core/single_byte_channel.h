@@ -4,6 +4,7 @@
 #include "core/duration_groups.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 // The codes of every event index at one length code, two hex digits each.
@@ -24,7 +25,7 @@ public:
 protected:
     bool IsEventValue(int value) const override { return value >= 0 && value < EventCount(); }
     bool AcceptsEndMarker(const ComposerState&) const override { return true; }
-    void AppendEvent(ComposerState& state, int eventIndex) const override;
+    std::string EventBytes(const ComposerState& state, int eventIndex, int position) const override;
     void UndoLast(ComposerState& state) const override;
 
 private:

@@ -12,4 +12,11 @@ public:
 };
 
 // An edit box, single-line or multi-line.
-class CEdit : public CWnd {};
+class CEdit : public CWnd {
+public:
+    // Shows `text` in a balloon at the box's lower edge, under `title` unless it is empty,
+    // until the next click or key anywhere in the program, or HideBalloonTip. The balloon's
+    // window is named after the text. At most one balloon shows at a time.
+    BOOL ShowBalloonTip(const char* title, const char* text);
+    BOOL HideBalloonTip();
+};

@@ -2,6 +2,7 @@
 
 // Everything a program's dialog and application classes use from the framework.
 #include "framework/cdc.h"
+#include "framework/clipboard.h"
 #include "framework/cdialog.h"
 #include "framework/controls.h"
 #include "framework/cstring.h"

@@ -40,7 +40,7 @@ std::vector<Action> DecodeActions(std::span<const std::uint8_t> bytes, const Dia
             actions.push_back({Action::PickRegion, b % (controls.regionCount + 1) - 1});
             break;
         case 1:
-            actions.push_back({Action::CheckLength, high % kLengthPositions});
+            actions.push_back(high < 24 ? Action{Action::CheckLength, high % kLengthPositions} : Action{Action::PasteCopy, 0});
             break;
         case 2:
         case 3:

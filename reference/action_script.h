@@ -5,13 +5,14 @@
 #include <vector>
 
 // Turns arbitrary bytes into user actions on one composer dialog, so that a fuzzer's
-// mutations become region changes, radio choices and clicks. Every byte string decodes;
-// a final action whose bytes are missing is dropped.
+// mutations become region changes, radio choices, clicks and pastes. Every byte string
+// decodes; a final action whose bytes are missing is dropped.
 //
 // Each action starts with an opcode byte `op`; its low three bits choose the kind:
 //   0      pick a region: the next byte b picks index b mod (regions + 1) - 1, where -1
 //          is a change that leaves no item selected
-//   1      check radio position (op >> 3) mod 8
+//   1      check radio position (op >> 3) mod 8; where op >> 3 is 24 or more, paste what
+//          the output box shows instead, which enters the composition once more
 //   2,3,4  click a push button of the program (keys without a meaning too): the next
 //          byte picks one
 //   5      click an arbitrary control id: the next byte b gives 1000 + b when op has bit
@@ -30,9 +31,9 @@ struct DialogControls {
 };
 
 struct Action {
-    enum Kind { PickRegion, CheckLength, Click };
+    enum Kind { PickRegion, CheckLength, Click, PasteCopy };
     Kind kind;
-    int value;      // region index, radio position or control id
+    int value;      // region index, radio position or control id; nothing for a paste
     int times = 1;  // clicks of the same control in a row
 };
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
-#include <sstream>
+#include <cstdio>
 #include <utility>
 
 namespace reference {
@@ -20,6 +20,7 @@ std::string Describe(const Action& action)
     switch (action.kind) {
     case Action::PickRegion: return "region " + std::to_string(action.value);
     case Action::CheckLength: return "length " + std::to_string(action.value);
+    case Action::PasteCopy: return "paste what the output box shows";
     case Action::Click: break;
     }
     return "click " + std::to_string(action.value);
@@ -31,9 +32,10 @@ std::variant<std::string, DecodeError> PlayDecoded(const Program& program, int r
 {
     std::variant<std::string, DecodeError> decoded = DecodeToScript(program, region, hex);
     if (const auto* script = std::get_if<std::string>(&decoded)) {
-        std::istringstream in(*script);
-        std::ostringstream out;
-        RunScript(in, out, out, fresh);
+        std::size_t read = 0;
+        ScriptLines lines([&] { return read < script->size() ? static_cast<unsigned char>((*script)[read++]) : EOF; });
+        const auto ignore = [](std::string_view) {};
+        RunScript(lines, {ignore, ignore}, fresh);
     }
     return decoded;
 }
@@ -55,6 +57,13 @@ std::optional<std::string> CheckDecoding(const Program& program, const DialogMod
         || again.Shown().byteCount != dialog.Shown().byteCount || again.Shown().durationTotal != dialog.Shown().durationTotal)
         return std::string(program.name) + ": " + dialog.Show() + "\ndecodes into\n"
                + (script ? *script : std::get<DecodeError>(decoded).reason) + "\nwhich shows\n  " + again.Show();
+
+    DialogModel pasted(program);
+    pasted.PickRegion(region);
+    const std::optional<std::string> refusal = pasted.Paste(dialog.Output());
+    if (refusal.has_value() != dialog.Output().empty() || pasted.Show() != again.Show())
+        return std::string(program.name) + ": " + dialog.Output() + " pasted into an empty dialog shows\n  "
+               + pasted.Show() + "\ninstead of\n  " + again.Show() + "\n" + refusal.value_or("");
 
     DialogModel fromText(program);
     const std::variant<std::string, DecodeError> fromTextScript = PlayDecoded(program, region, text, fromText);
@@ -98,11 +107,16 @@ std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& 
             case Action::Click:
                 agree = dialog.Click(action.value) == expected.Click(action.value);
                 break;
+            case Action::PasteCopy: {
+                const std::string shown = dialog.Show();
+                agree = !dialog.Paste(shown.substr(shown.find(" output=") + 8)) == expected.PasteCopy();
+                break;
+            }
             }
             // Both take a run of clicks in step: a disagreement lasts to its end, compared there.
             if (!agree || (time == action.times && dialog.Show() != expected.Show()))
                 return std::string(program.name) + " action " + std::to_string(step) + " (" + Describe(action) + ", time "
-                       + std::to_string(time) + "): " + (agree ? "" : "a push button to one side only; ") + "shows\n  "
+                       + std::to_string(time) + "): " + (agree ? "" : "acted on one side only; ") + "shows\n  "
                        + dialog.Show() + "\ninstead of\n  " + expected.Show();
         }
     }

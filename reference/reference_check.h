@@ -21,9 +21,9 @@ DialogControls ControlsOf(const Program& program);
 std::optional<std::string> RunAlongside(const Program& program, ComposerDriver& dialog, std::span<const Action> actions);
 
 // Decodes `bytes` into actions and runs them alongside on the windowless dialog of `program`.
-// Then what it composed must decode into the shortest script that composes it again, and
-// `bytes` read as text must decode into a script that writes exactly their hex digits, or be
-// refused.
+// Then what it composed must decode into the shortest script that composes it again, pasted
+// into an empty dialog of the same region must show what that script shows, and `bytes` read
+// as text must decode into a script that writes exactly their hex digits, or be refused.
 std::optional<std::string> CheckInput(const Program& program, std::span<const std::uint8_t> bytes);
 
 }  // namespace reference

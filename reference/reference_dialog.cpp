@@ -81,6 +81,17 @@ bool ReferenceDialog::Click(int controlId)
     return true;
 }
 
+bool ReferenceDialog::PasteCopy()
+{
+    if (entries_.empty() || 2 * entries_.size() > kHistoryCapacity)
+        return false;
+    for (const Entry& entry : std::vector<Entry>(entries_)) {
+        radio_ = entry.position >= 0 ? entry.position : radio_;
+        Click(entry.button);
+    }
+    return true;
+}
+
 bool ReferenceDialog::Acts(const Button& button) const
 {
     const bool full = entries_.size() == kHistoryCapacity;
@@ -128,7 +139,7 @@ void ReferenceDialog::Press(const Button& button)
         total_ += DurationOf(group, radio_);
         position = radio_;
     }
-    entries_.push_back({position, text.size()});
+    entries_.push_back({position, text.size(), button.id});
     output_ += text;
 }
 

@@ -38,6 +38,9 @@ public:
     void CheckLength(int position) { radio_ = position; }
     // Clicks push button `controlId`; false when the dialog has no such button.
     bool Click(int controlId);
+    // Pastes what the output box shows: its entries entered once more, each clicked with
+    // its radio position. Returns whether it acted: not with no entries, nor past 998.
+    bool PasteCopy();
 
     int SelectedItem() const { return selected_; }
     // What the list, the number boxes with the radio group, and the output box show, as
@@ -48,6 +51,7 @@ private:
     struct Entry {
         int position;            // -1: end marker
         std::size_t textLength;  // characters it wrote
+        int button;              // the control id clicked
     };
 
     void Press(const Button& button);

@@ -14,13 +14,8 @@ struct DecodeError {
 };
 
 // The shortest action script that makes `program` write `hex` in region `region` (an entry
-// of its catalogue): "region", then per entry a "click" with a "length" before it only where
-// the radio position must change, then "show". Each click ends in a comment with the
-// button's name ("click 1030  # C 2"). Bytes are two hex digits each, in either case,
-// optionally separated by whitespace.
-//
-// The clicks are found by trying the program's own editing on each entry: first at the radio
-// position already checked, then at the other positions from 0 up; at each, "休", the keys
-// from left to right and the end button in that order. The first that writes the next bytes
-// is taken: where clicks could differ, that order is the choice.
+// of its catalogue) from a fresh dialog: "region", then per entry a "click" with a "length"
+// before it only where the radio position must change, then "show". Each click ends in a
+// comment with the button's name ("click 1030  # C 2"). The clicks are those EnterBytes
+// (core/clicks_from_bytes.h) finds.
 std::variant<std::string, DecodeError> DecodeToScript(const Program& program, int region, std::string_view hex);

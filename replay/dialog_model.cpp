@@ -1,5 +1,7 @@
 #include "replay/dialog_model.h"
 
+#include "core/paste_message.h"
+
 DialogModel::DialogModel(const Program& program)
     : program_(program), composer_(program.channel, state_, *this)
 {
@@ -31,6 +33,14 @@ bool DialogModel::Click(int controlId)
         return false;
     composer_.Run(*edit);
     return true;
+}
+
+std::optional<std::string> DialogModel::Paste(std::string_view text)
+{
+    const std::optional<BytesRefusal> refusal = composer_.Paste(program_, text);
+    if (!refusal)
+        return std::nullopt;
+    return PasteRefusalMessage(*refusal);
 }
 
 std::string DialogModel::Show() const

@@ -17,6 +17,7 @@ public:
     void PickRegion(int index) override;
     void CheckLength(int position) override;
     bool Click(int controlId) override;
+    std::optional<std::string> Paste(std::string_view text) override;
     std::string Show() const override;
 
     const ComposerState& State() const { return state_; }

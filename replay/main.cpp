@@ -1,13 +1,17 @@
 // composer-replay: drives one program's composer without a window, from an action script
 // on standard input; or turns a region's bytes back into such a script.
+#include "core/clicks_from_bytes.h"
+#include "core/duration_groups.h"
+#include "replay/console.h"
 #include "replay/decode.h"
 #include "replay/dialog_model.h"
 #include "replay/excerpt.h"
 #include "replay/programs.h"
 #include "replay/script.h"
 
-#include <iostream>
+#include <cstdio>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,7 +23,9 @@ constexpr std::string_view kUsage = R"(Usage: composer-replay PROGRAM <SCRIPT
 )";
 
 // help2man makes the manual page from the usage and this; its first line is the NAME line.
-constexpr std::string_view kHelp = R"(Play action scripts on the Orvo composers without a window.
+std::string Help()
+{
+    return std::string(kUsage) + R"(Play action scripts on the Orvo composers without a window.
 
 PROGRAM is rustle, pulsar or twinwave. The first form carries out the actions
 of SCRIPT, one a line, on that program's composer as its dialog would, and
@@ -28,32 +34,52 @@ runs to the end of its line; blank lines and comment lines are skipped. The
 second form goes the other way: it prints the shortest script that writes the
 bytes HEX in region REGION, each click with the button's name as a comment.
 
+SCRIPT is UTF-8, with or without a byte-order mark, or UTF-16 in either byte
+order after its byte-order mark (as Windows' Notepad and PowerShell save text);
+lines end in LF or CR LF. What composer-replay prints is UTF-8, which a Windows
+console shows as written.
+
+HEX is bytes of two hex digits each, in either case, with or without spaces
+between them. Decoding and pasting find the same clicks for them.
+)" + std::string(kClickOrder) + R"(
+A paste enters its bytes after the composition as it stands. Its first note
+may bring the length byte that the newest entry has set already: that is then
+not written again.
+
 Actions:
   region N   pick item N of the region list
-  length R   check radio position R (0 to 7); nothing else changes
+  length R   check radio position R (0 to )" + std::to_string(kLengthPositions - 1) + R"(); nothing else changes
   click ID   click the push button with control id ID
-  show       print region=I count=C budget=B durations=D0,..,D7 total=T
-             length=R output=HEX
-
-Decoding:
-  HEX is bytes of two hex digits each, in either case, with or without spaces
-  between them. Where clicks could differ, the radio position already checked
-  is kept, else the lowest that writes the byte is taken, and the rest is
-  tried before the keys (left to right) and the end button.
+  paste HEX  paste the text HEX, the rest of the line, into the output box; a
+             paste the dialog refuses changes nothing
+  show       print what the dialog shows, as a line of this form:
+  )" + std::string(kShowLine) + R"(
 
 Exit status:
   0  the script ran to its end, or the bytes were decoded
-  2  a bad line (named by its number), bytes that no clicks in the region
-     write (named by the offset of the first, from 0), or a bad command line
+  1  the script ran to its end, but the dialog refused a paste (named by its
+     line number, with the dialog's message)
+  2  a bad line, or bytes of a UTF-16 script that are no UTF-16 (named by the
+     line's number), bytes that no clicks in the region write (named by the
+     offset of the first, from 0), or a bad command line
 
 Examples:
   $ composer-replay decode pulsar 12 "14 D5 05" >tune.txt
   $ composer-replay pulsar <tune.txt
 )";
+}
+
+// A report on standard error after what standard output has been given, where both go to
+// one place.
+void Report(std::string_view text)
+{
+    std::fflush(stdout);
+    WriteText(stderr, text);
+}
 
 int Usage()
 {
-    std::cerr << kUsage << "Try 'composer-replay --help' for more.\n";
+    Report(std::string(kUsage) + "Try 'composer-replay --help' for more.\n");
     return kScriptBadInput;
 }
 
@@ -66,8 +92,8 @@ int Decode(std::span<const std::string_view> args)
     const std::optional<int> region = ParseNumber(args[2]);
     const RegionCatalogue catalogue = program->channel.Catalogue();
     if (!region || !IsRegionIndex(catalogue, *region)) {
-        std::cerr << "composer-replay: decode: '" << Excerpt(args[2]) << "' is no region of " << program->name << " (0 to "
-                  << catalogue.size() - 1 << ")\n";
+        Report("composer-replay: decode: '" + Excerpt(args[2]) + "' is no region of " + std::string(program->name)
+               + " (0 to " + std::to_string(catalogue.size() - 1) + ")\n");
         return kScriptBadInput;
     }
     std::string hex;
@@ -76,10 +102,10 @@ int Decode(std::span<const std::string_view> args)
 
     const std::variant<std::string, DecodeError> decoded = DecodeToScript(*program, *region, hex);
     if (const auto* error = std::get_if<DecodeError>(&decoded)) {
-        std::cerr << "composer-replay: decode: byte " << error->offset << ": " << error->reason << '\n';
+        Report("composer-replay: decode: byte " + std::to_string(error->offset) + ": " + error->reason + '\n');
         return kScriptBadInput;
     }
-    std::cout << std::get<std::string>(decoded);
+    WriteText(stdout, std::get<std::string>(decoded));
     return kScriptOk;
 }
 
@@ -87,13 +113,14 @@ int Decode(std::span<const std::string_view> args)
 
 int main(int argc, char** argv)
 {
+    OpenStandardStreams();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--help") {
-        std::cout << kUsage << kHelp;
+        WriteText(stdout, Help());
         return kScriptOk;
     }
     if (args.size() == 1 && args[0] == "--version") {
-        std::cout << "composer-replay " ORVO_VERSION "\n";
+        WriteText(stdout, "composer-replay " ORVO_VERSION "\n");
         return kScriptOk;
     }
     if (args.size() >= 4 && args[0] == "decode")
@@ -102,5 +129,6 @@ int main(int argc, char** argv)
     if (!program)
         return Usage();
     DialogModel dialog(*program);
-    return RunScript(std::cin, std::cout, std::cerr, dialog);
+    ScriptLines lines([] { return std::getc(stdin); });
+    return RunScript(lines, {[](std::string_view line) { WriteText(stdout, line); }, Report}, dialog);
 }

@@ -2,6 +2,7 @@
 
 #include "core/composer.h"
 #include "core/duration_groups.h"
+#include "core/paste_message.h"
 #include "core/program.h"
 #include "framework/framework.h"
 #include "shell/composer_resources.h"
@@ -97,6 +98,19 @@ protected:
 
     void OnSelchangeRegion() { composer_.ChangeRegion(regionList.GetCurSel()); }
 
+    // Bytes pasted into the output box are entered as the clicks that write them; a paste
+    // that cannot be entered whole changes nothing, sounds the alert and says why beside the
+    // box.
+    void OnEditPaste()
+    {
+        CString text;
+        AfxGetClipboardText(text);
+        if (const std::optional<BytesRefusal> refusal = composer_.Paste(P.program, text.Str())) {
+            MessageBeep(MB_ICONWARNING);
+            outputBox.ShowBalloonTip("", PasteRefusalMessage(*refusal).c_str());
+        }
+    }
+
     // A key, the rest, "←" or the end button; a key captioned "x" does nothing at all.
     void OnButton(UINT id)
     {
@@ -149,6 +163,7 @@ BEGIN_TEMPLATE_MESSAGE_MAP(ComposerDialog, const ComposerProgram&, P, CDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_CBN_SELCHANGE(P.program.ids.regionList, OnSelchangeRegion)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
     ON_CONTROL_RANGE(BN_CLICKED, P.program.keys.front().controlId, P.program.keys.back().controlId, OnButton)
     // "休", "←" and the end button, each a range of one.
     ON_CONTROL_RANGE(BN_CLICKED, P.program.ids.rest, P.program.ids.rest, OnButton)

@@ -1,6 +1,7 @@
 #include "framework/qt/dialog_window.h"
 
 #include "framework/cdialog.h"
+#include "framework/detail/edit_menu.h"
 #include "framework/qt/modeless_dialog.h"
 #include "framework/qt/control_factory.h"
 #include "framework/qt/dialog_font.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -49,6 +51,12 @@ bool IsArrowKey(const QKeyEvent& event)
 {
     return event.key() == Qt::Key_Left || event.key() == Qt::Key_Right || event.key() == Qt::Key_Up ||
            event.key() == Qt::Key_Down;
+}
+
+// A box that shows what the program wrote: a paste there goes to the dialog.
+bool IsReadOnlyBox(const DialogControl& control)
+{
+    return control.kind == ControlKind::MultiLineEdit && (control.item->style & ES_READONLY) != 0;
 }
 
 // A list without a text field; the keys it receives come while its drop-down part is closed.
@@ -123,7 +131,30 @@ void DialogWindow::ConnectNotifications(const DialogControl& control)
     } else if (auto* combo = qobject_cast<QComboBox*>(control.window)) {
         // Only a choice the user made.
         connect(combo, &QComboBox::activated, this, [this, id] { Notify(id, CBN_SELCHANGE); });
+    } else if (IsReadOnlyBox(control)) {
+        auto* box = static_cast<QPlainTextEdit*>(control.window);
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this, [this, box](QPoint at) { ShowEditMenu(*box, at); });
     }
+}
+
+// The menu of a read-only multi-line box, at `at` in its viewport: copy the selection, the
+// dialog's paste, select the whole text.
+void DialogWindow::ShowEditMenu(QPlainTextEdit& box, QPoint at)
+{
+    QMenu menu(&box);
+    for (const EditMenuItem& item : kEditMenu) {
+        QAction* action = menu.addAction(ToNative(item.caption));
+        if (item.command == ID_EDIT_COPY) {
+            action->setEnabled(box.textCursor().hasSelection());
+            connect(action, &QAction::triggered, &box, &QPlainTextEdit::copy);
+        } else if (item.command == ID_EDIT_SELECT_ALL) {
+            connect(action, &QAction::triggered, &box, &QPlainTextEdit::selectAll);
+        } else {
+            connect(action, &QAction::triggered, this, [this, command = item.command] { Notify(command, BN_CLICKED); });
+        }
+    }
+    menu.exec(box.viewport()->mapToGlobal(at));
 }
 
 void DialogWindow::Notify(int id, int code)
@@ -197,6 +228,10 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
     }
     if (event->key() == Qt::Key_F1 && IsUnmodified(*event)) {
         Notify(ID_HELP, BN_CLICKED);
+        return true;
+    }
+    if (focusControl != nullptr && IsReadOnlyBox(*focusControl) && event->matches(QKeySequence::Paste)) {
+        Notify(ID_EDIT_PASTE, BN_CLICKED);
         return true;
     }
     if (focusControl != nullptr && IsUnmodified(*event) && HandleControlKey(*event, *focusControl))

@@ -13,6 +13,7 @@
 
 class CDialog;
 class QKeyEvent;
+class QPlainTextEdit;
 
 namespace detail {
 
@@ -71,6 +72,7 @@ private:
     bool HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl);
     bool HandleControlKey(const QKeyEvent& event, const DialogControl& control);
     void MoveInGroup(const DialogControl& from, bool backwards);
+    void ShowEditMenu(QPlainTextEdit& box, QPoint at);
     void Notify(int id, int code);
 
     CDialog& owner_;

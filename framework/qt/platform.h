@@ -11,3 +11,5 @@ using HICON = const IconObject*;
 
 // The metric `index` (framework/system_metrics.h); 0 for one the backend does not know.
 int GetSystemMetrics(int index);
+// Sounds the system's alert (the toolkit has one sound for every `type`).
+BOOL MessageBeep(UINT type);

@@ -1,7 +1,9 @@
 // Windows as the toolkit's widgets: a CWnd's widget and what it does with it.
 #include "framework/controls.h"
 
+#include "framework/qt/balloon_tip.h"
 #include "framework/qt/dialog_window.h"
+#include "framework/qt/text.h"
 
 #include <QComboBox>
 #include <QPainter>
@@ -70,6 +72,20 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/)
 int CComboBox::GetCurSel() const
 {
     return qobject_cast<const QComboBox*>(GetSafeHwnd())->currentIndex();
+}
+
+BOOL CEdit::ShowBalloonTip(const char* title, const char* text)
+{
+    const QString message = detail::ToNative(text != nullptr ? text : "");
+    const QString heading = detail::ToNative(title != nullptr ? title : "");
+    detail::ShowBalloonTip(*GetSafeHwnd(), heading.isEmpty() ? message : heading + '\n' + message);
+    return TRUE;
+}
+
+BOOL CEdit::HideBalloonTip()
+{
+    detail::HideBalloonTip();
+    return TRUE;
 }
 
 void CComboBox::SetCurSel(int index)

@@ -7,3 +7,4 @@ using HDC = struct HDC__*;
 using HICON = struct HICON__*;
 
 extern "C" __declspec(dllimport) int __stdcall GetSystemMetrics(int index);
+extern "C" __declspec(dllimport) int __stdcall MessageBeep(unsigned int type);

@@ -1,6 +1,8 @@
 // Windows as the system's own: a CWnd's window handle and what it does with it.
 #include "framework/controls.h"
 
+#include "framework/win32/balloon_tip.h"
+#include "framework/win32/text.h"
 #include "framework/win32/windows_api.h"
 
 #include <algorithm>
@@ -75,6 +77,19 @@ void CWnd::GetClientRect(CRect* rect) const
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return SendMessageW(GetSafeHwnd(), message, wParam, lParam);
+}
+
+BOOL CEdit::ShowBalloonTip(const char* title, const char* text)
+{
+    detail::ShowBalloonTip(GetSafeHwnd(), detail::ToNative(title != nullptr ? title : ""),
+                           detail::ToNative(text != nullptr ? text : ""));
+    return TRUE;
+}
+
+BOOL CEdit::HideBalloonTip()
+{
+    detail::HideBalloonTip();
+    return TRUE;
 }
 
 int CComboBox::GetCurSel() const

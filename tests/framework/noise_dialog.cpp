@@ -6,6 +6,7 @@ BEGIN_MESSAGE_MAP(NoiseDialog, CDialog)
     ON_CBN_SELCHANGE(ids.regionList, OnListChange)
     ON_BN_CLICKED(ids.rest, OnRest)
     ON_CONTROL_RANGE(BN_CLICKED, kSounds[0], kSounds[1], OnSound)
+    ON_COMMAND(ID_EDIT_PASTE, OnPaste)
 END_MESSAGE_MAP()
 
 void NoiseDialog::DoDataExchange(CDataExchange* pDX)

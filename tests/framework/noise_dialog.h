@@ -7,12 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 // A dialog of the tests' own over the noise program's template and resources, whose
 // handlers record what reached them: the region list's selection changes, the rest button,
 // the first two sound keys through one range (the third, next to it, has no entry), the
-// paints and the drag icon.
+// paints, the drag icon and the paste command, which reads the clipboard.
 class NoiseDialog : public CDialog {
 public:
     static constexpr const ComposerControlIds& ids = rustle::kIds;
@@ -30,6 +31,7 @@ public:
     int length = -1;
     std::vector<int> selections;  // the list's selection at each change
     std::vector<int> clicks;      // the ids of the buttons whose handlers ran
+    std::vector<std::string> pastes;  // the clipboard's text at each paste command
     int paints = 0;
 
 protected:
@@ -44,6 +46,12 @@ protected:
     void OnListChange() { selections.push_back(list.GetCurSel()); }
     void OnRest() { clicks.push_back(ids.rest); }
     void OnSound(UINT id) { clicks.push_back(static_cast<int>(id)); }
+    void OnPaste()
+    {
+        CString text;
+        AfxGetClipboardText(text);
+        pastes.push_back(text.Str());
+    }
 
     DECLARE_MESSAGE_MAP()
 };

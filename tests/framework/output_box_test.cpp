@@ -3,6 +3,11 @@
 #include "tests/framework/noise_dialog.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -90,6 +95,97 @@ TEST_F(OutputBox, TheUserCannotTypeButSelectsWithKeyboardOrMouseAndCopiesAndTabL
     EXPECT_EQ(Copy(), longText);
     PressKey(Qt::Key_Tab);
     EXPECT_TRUE(HasFocus(dialog, ids.regionList));
+}
+
+}  // namespace
+
+namespace {
+
+// The top-level window of type Qt::ToolTip that is shown, or nullptr.
+QWidget* ShownBalloon()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() == Qt::ToolTip)
+            return window;
+    }
+    return nullptr;
+}
+
+// The menu the box opens on a right click: its items' texts, and the item whose access key
+// is `key` chosen (a key that chooses nothing, Escape or a switched-off item's, closes it).
+QStringList OpenMenuAndChoose(QPlainTextEdit& box, Qt::Key key)
+{
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        for (const QAction* action : menu->actions())
+            items << action->text() + (action->isEnabled() ? "" : " (off)");
+        QTest::keyClick(menu, key);
+        if (menu->isVisible())  // the key chose nothing
+            menu->close();
+    });
+    QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(5, 5), box.viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box.viewport(), &right);
+    return items;
+}
+
+// Ctrl+V, Shift+Insert and the menu's paste each give the dialog its paste command, which
+// reads the clipboard; the box itself keeps its text. Elsewhere Ctrl+V is not the dialog's:
+// the list's text field takes the text itself.
+TEST_F(OutputBox, APasteInTheBoxIsTheDialogsCommandAndTheBoxKeepsItsText)
+{
+    Set("0410");
+    QApplication::clipboard()->setText("44 50");
+    FocusControl(dialog, ids.output);
+    PressKey(Qt::Key_V, Qt::ControlModifier);
+    PressKey(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(OpenMenuAndChoose(*box, Qt::Key_P), QStringList({"コピー(&C) (off)", "貼り付け(&P)", "すべて選択(&A)"}));
+    EXPECT_EQ(dialog.pastes, (std::vector<std::string>{"44 50", "44 50", "44 50"}));
+    CString text;
+    dialog.output.GetWindowText(text);
+    EXPECT_EQ(text.Str(), "0410");
+
+    FocusControl(dialog, ids.regionList);
+    PressKey(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dialog.pastes.size(), 3U);
+    EXPECT_EQ(ControlWidget<QComboBox>(dialog, ids.regionList)->lineEdit()->text().right(5), "44 50");
+}
+
+// The menu's other items copy the selection and select the whole text; Escape chooses none.
+TEST_F(OutputBox, TheMenuCopiesTheSelectionAndSelectsAll)
+{
+    Set("04105A");
+    FocusControl(dialog, ids.output);
+    OpenMenuAndChoose(*box, Qt::Key_C);  // off without a selection
+    EXPECT_EQ(QApplication::clipboard()->text(), "");
+    OpenMenuAndChoose(*box, Qt::Key_A);
+    EXPECT_EQ(box->textCursor().selectedText(), "04105A");
+    OpenMenuAndChoose(*box, Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), "04105A");
+    OpenMenuAndChoose(*box, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.pastes.empty());
+}
+
+// A balloon at the box's lower edge, named after its message, until the next key or click.
+TEST_F(OutputBox, ABalloonShowsItsMessageBelowTheBoxUntilTheNextKeyOrClick)
+{
+    dialog.output.ShowBalloonTip("", "貼り付けできません：998 項目を超えます");
+    const QWidget* balloon = ShownBalloon();
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->windowTitle(), "貼り付けできません：998 項目を超えます");
+    EXPECT_EQ(balloon->pos(), box->mapToGlobal(QPoint(0, box->height())));
+    PressKey(Qt::Key_Shift);
+    EXPECT_EQ(ShownBalloon(), nullptr);
+
+    dialog.output.ShowBalloonTip("title", "text");
+    dialog.output.ShowBalloonTip("", "the second");
+    ASSERT_NE(ShownBalloon(), nullptr);
+    EXPECT_EQ(ShownBalloon()->windowTitle(), "the second");
+    ClickControl(dialog, ids.rest);
+    EXPECT_EQ(ShownBalloon(), nullptr);
+    EXPECT_EQ(dialog.clicks, std::vector<int>{ids.rest});  // the click itself still counts
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "tests/support/programs_under_test.h"
 #include "tests/support/widget_driver.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeySequence>
 
@@ -76,6 +77,22 @@ protected:
         return "key " + QKeySequence(press).toString().toStdString() + " on " + std::to_string(focused);
     }
 
+    // Ctrl+V where the focus is, with random text on the clipboard: the bytes the output box
+    // shows, which its paste enters again after them, those bytes and a stray letter, a word,
+    // or nothing. Only the output box pastes bytes; the list's text field takes text as text.
+    std::string PressPaste()
+    {
+        const std::string shown = driver_.Output();
+        const std::array<std::string, 4> texts = {shown, shown + "G", "zz", ""};
+        const std::size_t pick = random_() % texts.size();
+        QGuiApplication::clipboard()->setText(QString::fromStdString(texts[pick]));
+        const int focused = FocusedControl();
+        ::PressKey(Qt::Key_V, Qt::ControlModifier);
+        if (focused == ids_.output && pick == 0)
+            expected_.PasteCopy();
+        return "Ctrl+V of clipboard text " + std::to_string(pick) + " on " + std::to_string(focused);
+    }
+
     // The control that holds the keyboard focus (the list's text field counts as the
     // list), or 0 when none does. Control ids run from 1000 to below 1100.
     int FocusedControl() const
@@ -106,14 +123,48 @@ TEST_P(Monkey, RandomActionsKeepEveryControlInStepWithTheReference)
     std::generate_n(std::back_inserter(bytes), kEvents / 40, [&] { return static_cast<std::uint8_t>(random_()); });
     std::vector<reference::Action> actions = reference::DecodeActions(bytes, reference::ControlsOf(program_));
     // A drop-down list that has a selection cannot be left without one.
-    std::erase_if(actions, [](const reference::Action& action) { return action.kind == reference::Action::PickRegion && action.value < 0; });
+    std::erase_if(actions, [](const reference::Action& action) {
+        return action.kind == reference::Action::PickRegion && action.value < 0;
+    });
     const std::optional<std::string> failure = reference::RunAlongside(program_, driver_, actions);
     EXPECT_FALSE(failure) << "seed " << kSeed << ": " << failure.value_or("");
 }
 
+// Random compositions, each copied out of the output box, emptied by picking another region
+// and this one again, and pasted back: the dialog shows them whole again, count, total, radio
+// position and bytes. Each ends in "休", so that its bytes say where the radio stands (a
+// radio checked after the last entry is in no byte).
+TEST_P(Monkey, CompositionsPastedBackIntoTheirEmptiedRegionComeBackWhole)
+{
+    const int regions = expected_.RegionCount();
+    for (int composition = 0; composition < 12 && !HasFailure(); ++composition) {
+        const int region = composition % regions;
+        driver_.PickRegion(region);
+        std::vector<std::uint8_t> bytes(16);
+        std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random_()); });
+        for (const reference::Action& action : reference::DecodeActions(bytes, reference::ControlsOf(program_))) {
+            for (int time = 0; time < action.times; ++time) {
+                if (action.kind == reference::Action::CheckLength)
+                    driver_.CheckLength(action.value);
+                else if (action.kind == reference::Action::Click)
+                    driver_.Click(action.value);
+            }
+        }
+        driver_.Click(ids_.back);
+        driver_.Click(ids_.rest);
+        const std::string made = driver_.Show();
+        const std::string output = driver_.Output();
+        driver_.PickRegion((region + 1) % regions);
+        driver_.PickRegion(region);
+        ASSERT_EQ(driver_.Output(), "");
+        EXPECT_EQ(driver_.Paste(output), std::nullopt) << "seed " << kSeed << ", composition " << composition;
+        EXPECT_EQ(driver_.Show(), made) << "seed " << kSeed << ", composition " << composition;
+    }
+}
+
 // Keys where the focus is: Tab and Shift+Tab walk it, Space clicks or checks, arrows, Home,
-// End and typing work the list. Now and then the focus goes where a click would put it: to
-// any control that takes it, or to the list.
+// End and typing work the list, Ctrl+V pastes. Now and then the focus goes where a click
+// would put it: to any control that takes it, or to the list.
 TEST_P(Monkey, KeyPressesKeepEveryControlInStepWithTheReference)
 {
     std::vector<int> focusable;
@@ -121,12 +172,14 @@ TEST_P(Monkey, KeyPressesKeepEveryControlInStepWithTheReference)
         if (const QWidget* control = dialog_->GetDlgItem(id); control != nullptr && control->focusPolicy() != Qt::NoFocus)
             focusable.push_back(id);
     }
-    std::uniform_int_distribution<std::size_t> choices(0, kKeys.size() + 1);
+    std::uniform_int_distribution<std::size_t> choices(0, kKeys.size() + 2);
     for (int event = 0; event < kEvents && !HasFailure(); ++event) {
         const std::size_t choice = choices(random_);
         std::string what;
         if (choice < kKeys.size()) {
             what = PressKey(kKeys[choice]);
+        } else if (choice == kKeys.size() + 2) {
+            what = PressPaste();
         } else {
             const int id = choice == kKeys.size() ? ids_.regionList : focusable[random_() % focusable.size()];
             FocusControl(*dialog_, id);

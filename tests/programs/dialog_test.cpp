@@ -74,6 +74,38 @@ TEST_P(ProgramDialog, RefusedClicksReadNothingAndARegionChangePutsTheRadioLastRe
     EXPECT_EQ(driver->CheckedLength(), 3);
 }
 
+// A composition copied out of the output box and pasted into the emptied composition of the
+// same region comes back whole: count, total, radio position and bytes. A paste that cannot
+// be entered changes no control and says why beside the box, until the next click.
+TEST_P(ProgramDialog, PastedBytesComeBackAsTheirClicksAndARefusedPasteChangesNothing)
+{
+    driver->PickRegion(facts.otherRegion);
+    const std::span<const Key> keys = GetParam().program().keys;
+    for (int i = 0; i < 12; ++i) {
+        driver->CheckLength((5 * i) % kLengthPositions);
+        Click(keys[static_cast<std::size_t>(7 * i) % keys.size()].controlId);
+        if (i % 5 == 4)
+            Click(ids.end);
+    }
+    Click(ids.rest);
+    const std::string composed = driver->Show();
+    driver->PickRegion(0);
+    driver->PickRegion(facts.otherRegion);
+    ASSERT_EQ(driver->Output(), "");
+    EXPECT_EQ(driver->Paste(composed.substr(composed.find(" output=") + 8)), std::nullopt);
+    EXPECT_EQ(driver->Show(), composed);
+
+    driver->CheckLength(2);
+    const std::string before = driver->Show();
+    EXPECT_EQ(driver->Paste("0G"), "貼り付けできません：1 バイト目に 16 進数でない文字があります");
+    EXPECT_EQ(driver->Show(), before);
+    EXPECT_EQ(driver->Paste(""), "貼り付けできません：貼り付けるバイトがありません");
+    EXPECT_EQ(driver->Show(), before);
+    Click(ids.back);
+    EXPECT_EQ(driver->ShownBalloon(), std::nullopt);
+    EXPECT_NE(driver->Show(), before);
+}
+
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramDialog, testing::ValuesIn(ProgramsUnderTest()), testing::PrintToStringParamName());
 
 }  // namespace

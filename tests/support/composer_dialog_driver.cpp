@@ -3,6 +3,8 @@
 #include "core/duration_groups.h"
 #include "tests/support/widget_driver.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,6 +35,25 @@ bool ComposerDialogDriver::Click(int controlId)
         return false;
     ClickControl(dialog_, controlId);
     return true;
+}
+
+// The text on the clipboard, Ctrl+V in the output box; a refusal is the message in the balloon
+// beside it.
+std::optional<std::string> ComposerDialogDriver::Paste(std::string_view text)
+{
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    FocusControl(dialog_, ids_.output);
+    PressKey(Qt::Key_V, Qt::ControlModifier);
+    return ShownBalloon();
+}
+
+std::optional<std::string> ComposerDialogDriver::ShownBalloon() const
+{
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() == Qt::ToolTip)
+            return window->windowTitle().toStdString();
+    }
+    return std::nullopt;
 }
 
 int ComposerDialogDriver::Number(int id) const

@@ -19,12 +19,16 @@ public:
     // False, and nothing clicked, when `controlId` is no push button of the dialog.
     bool Click(int controlId) override;
     std::string Show() const override;
+    // A failed expectation: the dialog takes no paste yet.
+    std::optional<std::string> Paste(std::string_view text) override;
 
     // The number box `id` as a number; a failed expectation when it holds anything else.
     int Number(int id) const;
     // The radio position checked, -1 when none is.
     int CheckedLength() const;
     std::string Output() const;
+    // The message of the balloon the dialog shows, or nothing when it shows none.
+    std::optional<std::string> ShownBalloon() const;
 
 private:
     const CDialog& dialog_;
