@@ -50,7 +50,9 @@ build() {
 }
 
 # The Windows programs, cross-built; the default build's composer_icons draws their icons.
-windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest icoutils wine wine64 netpbm)
+# strip-nondeterminism dates and orders the zip's members (cmake/ReproduciblePackage.cmake).
+windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest icoutils wine wine64 netpbm
+    strip-nondeterminism)
 build_windows() {
     cmake --preset default >/dev/null
     cmake --build --preset default --target composer_icons
@@ -80,8 +82,7 @@ test-windows)
     ctest --preset windows
     ;;
 package-windows)
-    # strip-nondeterminism dates and orders the zip's members (cmake/ReproduciblePackage.cmake).
-    packages+=(strip-nondeterminism "${windows_packages[@]}")
+    packages+=("${windows_packages[@]}")
     install_missing
     build_windows
     rm -f build/windows/orvo-composers-*.zip
