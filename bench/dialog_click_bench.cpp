@@ -2,6 +2,8 @@
 // an empty and at a full history: the mouse press and release, the exchange in, the
 // append, the exchange out and the new output text. "click_and_paint" also serves the
 // repaint the click asks for. Only the click is timed; taking it back is not.
+// "paste" sets a full history's bytes against one click at a full history: Ctrl+V in the
+// output box of an empty composition, which enters all 998 entries in one operation.
 #include "bench/bench_programs.h"
 #include "bench/manual_timing.h"
 #include "framework/cwinapp.h"
@@ -12,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -60,8 +63,19 @@ public:
         QApplication::processEvents();
     }
 
+    // An empty composition, made as the user makes one: another region picked and back.
+    void Empty()
+    {
+        QWidget* list = dialog_->GetDlgItem(bench_.program.ids.regionList);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Up);
+        QApplication::processEvents();
+    }
+
     QAbstractButton* Button(int id) const { return qobject_cast<QAbstractButton*>(dialog_->GetDlgItem(id)); }
+    QWidget* OutputBox() const { return dialog_->GetDlgItem(bench_.program.ids.output); }
     std::size_t OutputChars() const { return state_.outputText.size(); }
+    const ComposerState& State() const { return state_; }
 
 private:
     const BenchProgram& bench_;
@@ -86,6 +100,29 @@ void Click(benchmark::State& state, const BenchProgram& bench, bool paint)
         [&] { return full.OutputChars(); });
 }
 
+// A paste of a full history's bytes into an empty composition, and one click at a full
+// history, timed in turns; "paste/click" is how many clicks a paste costs.
+void PasteAgainstClick(benchmark::State& state, const BenchProgram& bench)
+{
+    ShownDialog pasting(bench);
+    ShownDialog full(bench);
+    full.Prepare(kFullHistory);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(full.State().outputText));
+    TimeInTurns(state, "click", "paste", [&](bool paste) {
+        if (!paste) {
+            full.Prepare(kFullHistory - 1);
+            QAbstractButton* key = full.Button(bench.append);
+            return SecondsOf([&] { QTest::mouseClick(key, Qt::LeftButton); });
+        }
+        pasting.Empty();
+        pasting.OutputBox()->setFocus();
+        const double seconds = SecondsOf([&] { QTest::keyClick(pasting.OutputBox(), Qt::Key_V, Qt::ControlModifier); });
+        if (pasting.State().history.Top() != kFullHistory)
+            state.SkipWithError("the paste did not enter the full history");
+        return seconds;
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -101,6 +138,10 @@ int main(int argc, char** argv)
                 Click(state, bench, paint);
             })->UseManualTime();
         }
+        const std::string name = "dialog/" + std::string(bench.program.name) + "/paste";
+        benchmark::RegisterBenchmark(name.c_str(), [&bench](benchmark::State& state) {
+            PasteAgainstClick(state, bench);
+        })->UseManualTime();
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -24,7 +24,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libqt6test6 fonts-ipafont-gothic xvfb x11-utils
-    xdotool xclip openbox wmctrl desktop-file-utils help2man groff-base man-db)
+    xdotool xclip imagemagick openbox wmctrl desktop-file-utils help2man groff-base man-db)
 
 install_missing() {
     local missing=()
@@ -104,7 +104,7 @@ screenshots)
     SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.(rustle|pulsar|twinwave)$'
     SCREENSHOT_DIR="$PWD/docs/scaling" ctest --preset default -R 'ScreenScale\.'
     build_windows
-    SCREENSHOT_DIR="$PWD/docs" ctest --preset windows -R '^e2e\.pulsar$'
+    SCREENSHOT_DIR="$PWD/docs" ctest --preset windows -R '^e2e\.pulsar(\.144dpi)?$'
     ;;
 bench)
     packages+=("${windows_packages[@]}")

@@ -25,31 +25,47 @@ const DialogWindowBase* DialogWindowOf(HWND window)
     return DialogWindow::Of(window);
 }
 
-std::string WindowText(HWND window)
+namespace {
+
+std::wstring NativeWindowText(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
+    return text;
+}
+
+}  // namespace
+
+std::string WindowText(HWND window)
+{
+    return ToUtf8(NativeWindowText(window));
 }
 
 // A box keeps a text it already shows: each change costs the box a new layout and a
-// repaint. A multi-line box takes only what follows the part its text and the new one share
-// (a whole new text costs Wine's box a layout of every line, 0.1 s at a full history), and
-// shows its newest text: the end, as a box scrolled to its end does.
+// repaint. A multi-line box changes only what follows the part the old and new text share,
+// in pieces of at most kPiece characters: the system's box lays out again only the rows from
+// the change on, and a long text in one piece costs it more than its pieces do (under Wine
+// a full history's text set at once takes as long as some 40 clicks). It then shows the end
+// of its text, as a box scrolled to its end does.
 void SetWindowText(HWND window, std::string_view text)
 {
-    const std::string shown = WindowText(window);
-    if (shown == text)
+    const std::wstring old = NativeWindowText(window);
+    const std::wstring wide = ToNative(text);
+    if (old == wide)
         return;
-    const std::wstring now = ToNative(text);
     if ((GetWindowLongPtrW(window, GWL_STYLE) & ES_MULTILINE) == 0) {
-        SetWindowTextW(window, now.c_str());
+        SetWindowTextW(window, wide.c_str());
         return;
     }
-    const std::wstring before = ToNative(shown);
-    const auto shared = static_cast<std::size_t>(std::ranges::mismatch(before, now).in1 - before.begin());
-    SendMessageW(window, EM_SETSEL, shared, -1);
-    SendMessageW(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(now.c_str() + shared));
+    constexpr std::size_t kPiece = 1024;
+    auto at = static_cast<std::size_t>(std::ranges::mismatch(old, wide).in1 - old.begin());
+    SendMessageW(window, EM_SETSEL, at, -1);
+    SendMessageW(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    for (; at < wide.size(); at += kPiece) {
+        const std::wstring piece = wide.substr(at, kPiece);
+        SendMessageW(window, EM_SETSEL, at, static_cast<LPARAM>(at));
+        SendMessageW(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+    }
     SendMessageW(window, WM_VSCROLL, SB_BOTTOM, 0);
 }
 

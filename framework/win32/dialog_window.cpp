@@ -2,6 +2,7 @@
 
 #include "framework/detail/edit_menu.h"
 #include "framework/resources.h"
+#include "framework/win32/accessible_object.h"
 #include "framework/win32/memory_template.h"
 #include "framework/win32/text.h"
 
@@ -23,6 +24,24 @@ LRESULT CallOwnProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcW(own, control, message, wParam, lParam);
 }
 
+// Every control of a dialog: screen readers hear the name the program gives it. `named` is
+// the control, or the list whose text field `control` is.
+LRESULT Named(HWND control, HWND named, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETOBJECT) {
+        const DialogWindow* dialog = DialogWindow::Of(GetParent(named));
+        if (const LRESULT object = dialog != nullptr ? dialog->AccessibleObject(control, named, wParam, lParam) : 0)
+            return object;
+    }
+    return CallOwnProcedure(control, message, wParam, lParam);
+}
+
+// A control with nothing else added.
+LRESULT CALLBACK NamedControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return Named(control, control, message, wParam, lParam);
+}
+
 // An edit box: Ctrl+A selects its whole text.
 LRESULT CALLBACK SelectAll(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -31,7 +50,7 @@ LRESULT CALLBACK SelectAll(HWND control, UINT message, WPARAM wParam, LPARAM lPa
         SendMessageW(control, EM_SETSEL, 0, -1);
         return 0;
     }
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return NamedControl(control, message, wParam, lParam);
 }
 
 // The dialog's command `command`, as a menu gives it.
@@ -87,6 +106,13 @@ LRESULT CALLBACK ReadOnlyBox(HWND control, UINT message, WPARAM wParam, LPARAM l
     return SelectAll(control, message, wParam, lParam);
 }
 
+// The output box's text has no spaces: it wraps at any character. Said to the box, this
+// spares it looking for word breaks over its whole text at every change.
+int CALLBACK BreakAnywhere(LPWSTR, int current, int, int action)
+{
+    return action == WB_ISDELIMITER ? FALSE : current;
+}
+
 // A region list turns with the wheel only while it has the focus: its change would throw
 // the composition away. Text typed into its field stays text: the list would look it up and
 // drop its item, so that the next arrow key took the item found rather than a neighbour of
@@ -97,7 +123,7 @@ LRESULT CALLBACK RegionList(HWND control, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE)
         return 0;
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return NamedControl(control, message, wParam, lParam);
 }
 
 // The text field of a list hands the wheel to the list, and shows the start of its text
@@ -109,7 +135,7 @@ LRESULT CALLBACK ListField(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     // The caret at the start: the box shows the text from there, not scrolled to its end.
     if (message == EM_SETSEL && wParam == 0 && lParam == -1)
         return CallOwnProcedure(control, message, static_cast<WPARAM>(GetWindowTextLengthW(control)), 0);
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return Named(control, GetParent(control), message, wParam, lParam);
 }
 
 // The label of the item a list shows goes back into its text field, if it has one: the list
@@ -134,7 +160,24 @@ void Add(HWND control, WNDPROC addition)
                       SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(addition)));
 }
 
-// Made once the dialog has painted itself for the first time: the tooltips.
+// A dialog that its OnInitDialog left where the template put it goes to the middle of the
+// work area of its monitor, as the classic framework places one without an owner; one larger
+// than the work area keeps its caption in it.
+void CentreUnlessMoved(HWND window, const RECT& placed)
+{
+    RECT now{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetWindowRect(window, &now) || now.left != placed.left || now.top != placed.top ||
+        !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& work = monitor.rcWork;
+    const int x = std::max(work.left, (work.left + work.right - (now.right - now.left)) / 2);
+    const int y = std::max(work.top, (work.top + work.bottom - (now.bottom - now.top)) / 2);
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Made once the dialog has painted itself for the first time: the tooltips, the buttons' names.
 constexpr UINT kNameControls = WM_APP;
 
 }  // namespace
@@ -195,9 +238,27 @@ BOOL DialogWindow::Initialise(HWND window)
         if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         const bool readOnlyBox = kind == ControlKind::MultiLineEdit && (item.style & ES_READONLY) != 0;
+        if (readOnlyBox)
+            SendMessageW(control, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&BreakAnywhere));
         Add(control, readOnlyBox ? ReadOnlyBox : SelectAll);
     }
-    return owner_.OnInitDialog();
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    const BOOL result = owner_.OnInitDialog();
+    CentreUnlessMoved(window, placed);
+    return result;
+}
+
+LRESULT DialogWindow::AccessibleObject(HWND window, HWND control, WPARAM wParam, LPARAM lParam) const
+{
+    const std::span<const ControlNameRecord> names = AfxFindControlNames(templateId_);
+    const auto record = std::ranges::find(names, GetDlgCtrlID(control), &ControlNameRecord::controlId);
+    if (record == names.end())
+        return 0;
+    std::wstring name = ToNative(record->name);
+    // A push button's tooltip says its name.
+    std::wstring description = KindOfControl(control) == ControlKind::PushButton ? name : std::wstring();
+    return NamedAccessibleObject(window, wParam, lParam, std::move(name), std::move(description));
 }
 
 ControlKind DialogWindow::KindOfControl(HWND control) const
@@ -209,14 +270,18 @@ ControlKind DialogWindow::KindOfControl(HWND control) const
 }
 
 // A push button's caption is a single letter or none: the pointer resting on it shows
-// what it plays or does.
+// what it plays or does. The buttons, which have no other addition, answer screen readers
+// from now on: the other controls, one of which has the focus, from the start.
 void DialogWindow::NameControls()
 {
     HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
         HWND control = owner_.GetDlgItem(record.controlId);
-        if (KindOfControl(control) != ControlKind::PushButton)
+        const ControlKind kind = KindOfControl(control);
+        if (kind == ControlKind::PushButton || kind == ControlKind::RadioButton)
+            Add(control, NamedControl);
+        if (kind != ControlKind::PushButton)
             continue;
         std::wstring name = ToNative(record.name);
         TTTOOLINFOW tool{};

@@ -76,6 +76,21 @@ window_geometry() {
         s/^ *(Width|Height): *([0-9]+)$/\U\1\E=\2/p')"
 }
 
+# Fails unless the client area of `window` (window_geometry) lies in the middle of the
+# screen's work area, where both builds open a dialog: within 12 pixels across and 48 up or
+# down. Each build centres the window with its frame, whose height Qt guesses (40 pixels,
+# 10 across) before the window manager has framed the window.
+check_centred() {
+    local left top width height dx dy
+    read -r left top width height <<<"$(xprop -root _NET_WORKAREA | sed -E 's/.*= *([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/')"
+    dx=$(( X + WIDTH / 2 - left - width / 2 ))
+    dy=$(( Y + HEIGHT / 2 - top - height / 2 ))
+    if [ "${dx#-}" -gt 12 ] || [ "${dy#-}" -gt 48 ]; then
+        echo "the window's middle is $dx, $dy pixels from the middle of the work area ${width}x$height+$left+$top" >&2
+        return 1
+    fi
+}
+
 # Ends the program as a user would: Escape in its window, which gets the keyboard focus
 # first, or with `close box`, the close box of its caption (the window manager asks the
 # window to close). Returns the program's exit status; a program still running 5 s later
@@ -132,4 +147,54 @@ copy_box_du() {
     done
     [ "$copied" = "$marker" ] && copied=""
     printf '%s' "$copied"
+}
+
+# Opens the context menu of the control at a rectangle in dialog units (x y w h) with the
+# right button and presses KEY in it.
+menu_du() {
+    local cx cy
+    read -r cx cy <<<"$(du_centre "$1" "$2" "$3" "$4")"
+    xdotool mousemove --window "$window" "$cx" "$cy" click 3
+    sleep 0.3
+    xdotool key "$5"
+    sleep 0.3
+}
+
+# How many windows of the program are shown: its dialog, and any other it shows beside it.
+own_windows_shown() {
+    xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l
+}
+
+# The radio position checked among eight radio buttons 9 units square on a 15-unit pitch from
+# (x, y) in dialog units: the one whose centre is darkest, where a check's dot is; -1 when
+# no centre is darker than mid-grey.
+checked_radio_du() {
+    local shot position=-1 darkest=32768 i cx cy level
+    shot=$(mktemp --suffix=.png)
+    window_geometry
+    import -window root "$shot"
+    for i in 0 1 2 3 4 5 6 7; do
+        read -r cx cy <<<"$(du_centre $(( $1 + 15 * i )) "$2" 9 9)"
+        level=$(convert "$shot" -crop "1x1+$(( X + cx ))+$(( Y + cy ))" -colorspace Gray -format '%[fx:int(65535*p{0,0}.intensity)]' info:)
+        if [ "$level" -lt 32768 ] && [ "$level" -lt "$darkest" ]; then
+            darkest=$level position=$i
+        fi
+    done
+    rm -f "$shot"
+    echo "$position"
+}
+
+# What the dialog shows, read off its fields as the user sees them (FIELDS and OUTPUT as
+# click_through.sh takes them): "count=C budget=B durations=D0,..,D7 total=T length=R output=HEX".
+show_line() {
+    local count budget total lengths radios durations="" i x y length
+    IFS=/ read -r count budget total lengths radios <<<"$1"
+    IFS=, read -r x y <<<"$lengths"
+    for i in 0 1 2 3 4 5 6 7; do
+        durations+="${i:+,}$(copy_box_du $(( x + 15 * i )) "$y" 12 12)"
+    done
+    IFS=, read -r x y <<<"$radios"
+    length=$(checked_radio_du "$x" "$y")
+    echo "count=$(copy_box_du ${count//,/ }) budget=$(copy_box_du ${budget//,/ }) durations=${durations#,}" \
+        "total=$(copy_box_du ${total//,/ }) length=$length output=$(copy_box_du ${2//,/ })"
 }

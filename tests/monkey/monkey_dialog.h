@@ -6,6 +6,7 @@
 #include "tests/support/programs_under_test.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 // One program's real dialog, shown and active, worked with real input events: what each
@@ -18,6 +19,8 @@ public:
     virtual ComposerDriver& Driver() = 0;
     // Presses `press` where the keyboard focus is (in the open list, when it is open).
     virtual void Press(reference::KeyPress press) = 0;
+    // Puts `text` on the clipboard and presses Ctrl+V where the keyboard focus is.
+    virtual void PressPaste(const std::string& text) = 0;
     // Puts the keyboard focus on control `id` as a click or Tab would, without a click.
     virtual void Focus(int id) = 0;
     // The control that has the keyboard focus (the list's text field counts as the list), or 0.

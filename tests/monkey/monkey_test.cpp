@@ -63,6 +63,28 @@ protected:
         return from[random_() % N];
     }
 
+    // Ctrl+V where the focus is, with random text on the clipboard: the bytes the output box
+    // shows, which its paste enters again after them, those bytes and a stray letter, a word,
+    // or nothing. Only the output box pastes bytes; the list's text field takes text as text.
+    std::string PressPaste()
+    {
+        const std::string shown = Output();
+        const std::array<std::string, 4> texts = {shown, shown + "G", "zz", ""};
+        const std::size_t pick = random_() % texts.size();
+        const int focused = dialog_->FocusedControl();
+        dialog_->PressPaste(texts[pick]);
+        if (focused == ids_.output && pick == 0)
+            expected_.PasteCopy();
+        return "Ctrl+V of clipboard text " + std::to_string(pick) + " on " + std::to_string(focused);
+    }
+
+    // The bytes the output box shows, from the line that shows every field.
+    std::string Output() const
+    {
+        const std::string shown = dialog_->Driver().Show();
+        return shown.substr(shown.rfind("output=") + 7);
+    }
+
     // A key where the focus is, to the dialog and to the model; Enter where it would end the
     // dialog becomes Tab. Returns what it was.
     std::string PressKey(KeyStroke stroke)
@@ -130,14 +152,48 @@ TEST_P(Monkey, RandomActionsKeepEveryControlInStepWithTheReference)
     EXPECT_FALSE(failure) << "seed " << kSeed << ": " << failure.value_or("");
 }
 
+// Random compositions (one for each 4000 events, at least three), each copied out of the
+// output box, emptied by picking another region and this one again, and pasted back: the
+// dialog shows them whole again, count, total, radio position and bytes. Each ends in "休", so that its bytes say where the radio stands (a
+// radio checked after the last entry is in no byte).
+TEST_P(Monkey, CompositionsPastedBackIntoTheirEmptiedRegionComeBackWhole)
+{
+    ComposerDriver& driver = dialog_->Driver();
+    const int regions = expected_.RegionCount();
+    const int compositions = std::max(3, kEvents / 4000);
+    for (int composition = 0; composition < compositions && !HasFailure(); ++composition) {
+        const int region = composition % regions;
+        driver.PickRegion(region);
+        std::vector<std::uint8_t> bytes(16);
+        std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random_()); });
+        for (const reference::Action& action : reference::DecodeActions(bytes, reference::ControlsOf(program_))) {
+            for (int time = 0; time < action.times; ++time) {
+                if (action.kind == reference::Action::CheckLength)
+                    driver.CheckLength(action.value);
+                else if (action.kind == reference::Action::Click)
+                    driver.Click(action.value);
+            }
+        }
+        driver.Click(ids_.back);
+        driver.Click(ids_.rest);
+        const std::string made = driver.Show();
+        const std::string output = Output();
+        driver.PickRegion((region + 1) % regions);
+        driver.PickRegion(region);
+        ASSERT_EQ(Output(), "");
+        EXPECT_EQ(driver.Paste(output), std::nullopt) << "seed " << kSeed << ", composition " << composition;
+        EXPECT_EQ(driver.Show(), made) << "seed " << kSeed << ", composition " << composition;
+    }
+}
+
 // Keys where the focus is: Tab and Shift+Tab walk it, Space and Enter click or check, the
-// arrows, Home, End, Page Up, Page Down and characters work the list, closed or open. Now and
-// then the focus goes where a click would put it: to any control that takes it, or to the
-// list.
+// arrows, Home, End, Page Up, Page Down and characters work the list, closed or open, Ctrl+V
+// pastes. Now and then the focus goes where a click would put it: to any control that takes
+// it, or to the list.
 TEST_P(Monkey, KeyPressesKeepEveryControlInStepWithTheReference)
 {
     const std::vector<int> focusable = dialog_->FocusableControls();
-    std::uniform_int_distribution<std::size_t> choices(0, kStrokes.size() + 2);
+    std::uniform_int_distribution<std::size_t> choices(0, kStrokes.size() + 3);
     for (int event = 0; event < kEvents && !HasFailure(); ++event) {
         const std::size_t choice = choices(random_);
         std::string what;
@@ -145,6 +201,8 @@ TEST_P(Monkey, KeyPressesKeepEveryControlInStepWithTheReference)
             what = PressKey(kStrokes[choice]);
         } else if (choice == kStrokes.size()) {
             what = BrowseOpenList();
+        } else if (choice == kStrokes.size() + 3) {
+            what = PressPaste();
         } else {
             const int id = choice == kStrokes.size() + 1 ? ids_.regionList : focusable[random_() % focusable.size()];
             dialog_->Focus(id);

@@ -5,6 +5,7 @@
 #include "tests/support/composer_dialog_driver.h"
 #include "tests/support/widget_driver.h"
 
+#include <QClipboard>
 #include <QComboBox>
 
 #include <gtest/gtest.h>
@@ -36,6 +37,12 @@ public:
             PressKey(static_cast<Qt::Key>(QChar::fromLatin1(press.character).toUpper().unicode()));
         else
             PressKey(kQtKeys[press.key], press.key == KeyPress::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+
+    void PressPaste(const std::string& text) override
+    {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        PressKey(Qt::Key_V, Qt::ControlModifier);
     }
 
     void Focus(int id) override { FocusControl(*dialog_, id); }
