@@ -39,6 +39,7 @@ inline constexpr std::uint32_t BS_TYPEMASK = 0x000F;
 // Combo box styles; the low two bits are the combo box's type.
 inline constexpr std::uint32_t CBS_DROPDOWN = 0x0002;
 inline constexpr std::uint32_t CBS_DROPDOWNLIST = 0x0003;
+inline constexpr std::uint32_t CBS_AUTOHSCROLL = 0x0040;
 inline constexpr std::uint32_t CBS_TYPEMASK = 0x0003;
 inline constexpr std::uint32_t CBS_SORT = 0x0100;
 

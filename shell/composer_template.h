@@ -20,11 +20,13 @@ inline constexpr std::uint32_t kComposerDialogExStyle = WS_EX_APPWINDOW;
 inline constexpr DialogFont kComposerFont{"ＭＳ Ｐゴシック", 9};
 
 inline constexpr std::uint32_t kControlStyle = WS_CHILD | WS_VISIBLE;
-// The region list: a drop-down list, or with a text field that nothing reads.
+// The region list: a drop-down list, or with a text field that nothing reads. The field
+// scrolls and takes any text: one that does not drops typed characters that do not fit, and
+// Wine's crashes on a character typed into a label wider than the field.
 inline constexpr std::uint32_t kRegionListStyle =
     kControlStyle | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP;
 inline constexpr std::uint32_t kEditableRegionListStyle =
-    kControlStyle | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP;
+    kControlStyle | CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_SORT | WS_VSCROLL | WS_TABSTOP;
 // Count, budget, durations and total.
 inline constexpr std::uint32_t kNumberBoxStyle =
     kControlStyle | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;

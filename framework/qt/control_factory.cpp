@@ -67,6 +67,9 @@ QWidget* CreateMultiLineEdit(const DialogItemTemplate& item, QWidget* parent)
 QWidget* CreateComboBox(const DialogItemTemplate& item, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
+    // The open list drops below the box and shows the rows its template height holds, as the
+    // classic list does, not every item over the box as a menu.
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     if ((item.style & CBS_TYPEMASK) == CBS_DROPDOWN) {
         // The text field takes any text, but typing never picks or adds an item.
         combo->setEditable(true);

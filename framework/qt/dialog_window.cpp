@@ -6,11 +6,13 @@
 #include "framework/qt/control_factory.h"
 #include "framework/qt/dialog_font.h"
 #include "framework/qt/icon_object.h"
+#include "framework/qt/list_keys.h"
 #include "framework/qt/text.h"
 #include "framework/win_constants.h"
 #include "framework/window_styles.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -57,12 +59,6 @@ bool IsArrowKey(const QKeyEvent& event)
 bool IsReadOnlyBox(const DialogControl& control)
 {
     return control.kind == ControlKind::MultiLineEdit && (control.item->style & ES_READONLY) != 0;
-}
-
-// A list without a text field; the keys it receives come while its drop-down part is closed.
-bool IsClosedDropDownList(const DialogControl& control)
-{
-    return control.kind == ControlKind::ComboBox && !static_cast<QComboBox*>(control.window)->isEditable();
 }
 
 }  // namespace
@@ -117,8 +113,13 @@ void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate)
     // Tab visits the controls in the order they were made, the template's.
     for (const DialogControl& control : controls_) {
         control.window->installEventFilter(this);
-        if (auto* combo = qobject_cast<QComboBox*>(control.window); combo && combo->lineEdit())
-            combo->lineEdit()->installEventFilter(this);
+        if (auto* combo = qobject_cast<QComboBox*>(control.window)) {
+            if (combo->lineEdit() != nullptr)
+                combo->lineEdit()->installEventFilter(this);
+            // Before the open list's own handling, which view() makes.
+            combo->view()->installEventFilter(this);
+            combo->view()->window()->installEventFilter(this);
+        }
         ConnectNotifications(control);
     }
 }
@@ -234,7 +235,7 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
         Notify(ID_EDIT_PASTE, BN_CLICKED);
         return true;
     }
-    if (focusControl != nullptr && IsUnmodified(*event) && HandleControlKey(*event, *focusControl))
+    if (focusControl != nullptr && HandleControlKey(*event, *focusControl))
         return true;
     if (!IsEnterKey(*event) || !IsUnmodified(*event))
         return false;
@@ -252,22 +253,63 @@ bool DialogWindow::HandleDialogKey(QKeyEvent* event, const DialogControl* focusC
 }
 
 // The keys the classic dialog manager and list give a meaning the toolkit's controls do not:
-// arrow keys on a button move through its group of controls; on a drop-down list, Left and
-// Right pick items as Up and Down do, and Space does nothing.
+// arrow keys on a button move through its group of controls; the keys of a closed list pick
+// its items as the classic list does (list_keys.h).
 bool DialogWindow::HandleControlKey(const QKeyEvent& event, const DialogControl& control)
 {
-    if (IsArrowKey(event) && (control.kind == ControlKind::PushButton || control.kind == ControlKind::RadioButton)) {
+    if (IsArrowKey(event) && IsUnmodified(event) &&
+        (control.kind == ControlKind::PushButton || control.kind == ControlKind::RadioButton)) {
         MoveInGroup(control, event.key() == Qt::Key_Left || event.key() == Qt::Key_Up);
         return true;
     }
-    if (!IsClosedDropDownList(control))
+    if (control.kind != ControlKind::ComboBox)
         return false;
-    if (event.key() == Qt::Key_Left || event.key() == Qt::Key_Right) {
-        QKeyEvent pick(QEvent::KeyPress, event.key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
-        QCoreApplication::sendEvent(control.window, &pick);
+    auto& list = *static_cast<QComboBox*>(control.window);
+    const std::optional<int> item = ItemAfterKey(list, list.currentIndex(), event);
+    if (!item)
+        return false;
+    if (*item != list.currentIndex()) {
+        list.setCurrentIndex(*item);
+        Notify(control.item->id, CBN_SELCHANGE);
+    }
+    return true;
+}
+
+// In the open list the keys browse as on the closed list, but a typed character takes the
+// item it finds at once, as Enter takes it. A list with a text field leaves characters and
+// the keys of the caret to the field.
+bool DialogWindow::HandleOpenListKey(QKeyEvent& event, QComboBox& list)
+{
+    QAbstractItemView& view = *list.view();
+    const int row = view.currentIndex().row();
+    const auto browse = [&](int item) { view.setCurrentIndex(view.model()->index(item, list.modelColumn())); };
+    const bool field = list.lineEdit() != nullptr;
+    if (IsTypedCharacter(event) && !field) {
+        if (const std::optional<int> found = ItemStartingWith(list, row, event.text())) {
+            browse(*found);
+            QKeyEvent take(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(&view, &take);
+        }
         return true;
     }
-    return event.key() == Qt::Key_Space;
+    if (const std::optional<int> item = ItemAfterKey(list, row, event)) {
+        browse(*item);
+        return true;
+    }
+    if (!field || !(IsTypedCharacter(event) || IsCaretKey(event)))
+        return false;
+    QCoreApplication::sendEvent(list.lineEdit(), &event);
+    return true;
+}
+
+QComboBox* DialogWindow::OpenListOf(QObject* watched) const
+{
+    for (const DialogControl& control : controls_) {
+        auto* list = qobject_cast<QComboBox*>(control.window);
+        if (list != nullptr && (list->view() == watched || list->view()->window() == watched))
+            return list;
+    }
+    return nullptr;
 }
 
 // The focus goes to the next (or previous) control of the group, round within it and past
@@ -305,7 +347,13 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
     // over: its change would throw the composition away.
     if (auto* list = event->type() == QEvent::Wheel ? qobject_cast<QComboBox*>(watched) : nullptr)
         return !list->hasFocus();
+    // The open list starts on the item the list shows, and a text field shows its label
+    // again: what was typed there selects nothing.
+    if (QComboBox* list = event->type() == QEvent::Show ? OpenListOf(watched) : nullptr; list && list->lineEdit())
+        list->lineEdit()->setText(list->itemText(list->currentIndex()));
     if (event->type() == QEvent::KeyPress) {
+        if (auto* list = OpenListOf(watched))
+            return HandleOpenListKey(*static_cast<QKeyEvent*>(event), *list);
         if (const DialogControl* control = ControlOf(qobject_cast<QWidget*>(watched)))
             return HandleDialogKey(static_cast<QKeyEvent*>(event), control);
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CDialog;
+class QComboBox;
 class QKeyEvent;
 class QPlainTextEdit;
 
@@ -71,6 +72,9 @@ private:
     // The keys the dialog itself answers; true when `event` was one of them.
     bool HandleDialogKey(QKeyEvent* event, const DialogControl* focusControl);
     bool HandleControlKey(const QKeyEvent& event, const DialogControl& control);
+    bool HandleOpenListKey(QKeyEvent& event, QComboBox& list);
+    // The list whose drop-down part `watched` is (its window or its view), or nullptr.
+    QComboBox* OpenListOf(QObject* watched) const;
     void MoveInGroup(const DialogControl& from, bool backwards);
     void ShowEditMenu(QPlainTextEdit& box, QPoint at);
     void Notify(int id, int code);

@@ -7,6 +7,7 @@
 #include "framework/win32/text.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace detail {
@@ -113,10 +114,14 @@ int CALLBACK BreakAnywhere(LPWSTR, int current, int, int action)
 }
 
 // A region list turns with the wheel only while it has the focus: its change would throw
-// the composition away.
-LRESULT CALLBACK WheelWhenFocused(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+// the composition away. Text typed into its field stays text: the list would look it up and
+// drop its item, so that the next arrow key took the item found rather than a neighbour of
+// the one shown.
+LRESULT CALLBACK RegionList(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_MOUSEWHEEL && GetFocus() != control && !IsChild(control, GetFocus()))
+        return 0;
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE)
         return 0;
     return NamedControl(control, message, wParam, lParam);
 }
@@ -131,6 +136,22 @@ LRESULT CALLBACK ListField(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     if (message == EM_SETSEL && wParam == 0 && lParam == -1)
         return CallOwnProcedure(control, message, static_cast<WPARAM>(GetWindowTextLengthW(control)), 0);
     return Named(control, GetParent(control), message, wParam, lParam);
+}
+
+// The label of the item a list shows goes back into its text field, if it has one: the list
+// opens on the item whose label starts with the field's text, and what was typed there
+// selects nothing.
+void ShowItemInField(HWND list)
+{
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    const auto item = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+    if (item < 0 || !GetComboBoxInfo(list, &parts) || parts.hwndItem == nullptr || parts.hwndItem == list)
+        return;
+    const auto at = static_cast<WPARAM>(item);
+    std::wstring label(static_cast<std::size_t>(SendMessageW(list, CB_GETLBTEXTLEN, at, 0)) + 1, L'\0');
+    SendMessageW(list, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(label.data()));
+    SetWindowTextW(parts.hwndItem, label.c_str());
 }
 
 void Add(HWND control, WNDPROC addition)
@@ -196,11 +217,20 @@ BOOL DialogWindow::Initialise(HWND window)
             continue;
         HWND control = owner_.GetDlgItem(item.id);
         if (kind == ControlKind::ComboBox) {
-            Add(control, WheelWhenFocused);
+            Add(control, RegionList);
             COMBOBOXINFO list{};
             list.cbSize = sizeof(list);
-            if (GetComboBoxInfo(control, &list) && list.hwndItem != nullptr && list.hwndItem != control)
+            if (!GetComboBoxInfo(control, &list))
+                continue;
+            if (list.hwndItem != nullptr && list.hwndItem != control)
                 Add(list.hwndItem, ListField);
+            // The open list shows the rows its template height holds, as the classic list does
+            // (the common controls' would show up to 30): its page for Page Up and Page Down
+            // then stays the same before and after it first opens.
+            RECT rows{};
+            GetClientRect(list.hwndList, &rows);
+            const auto rowHeight = static_cast<LONG>(SendMessageW(control, CB_GETITEMHEIGHT, 0, 0));
+            SendMessageW(control, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1L, rows.bottom / std::max(1L, rowHeight))), 0);
             continue;
         }
         // A read-only number box draws no caret: its margins go to the text, so that three
@@ -273,7 +303,10 @@ bool DialogWindow::BrowsedInOpenList(HWND list, int code)
         return false;
     const auto selection = [list] { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); };
     switch (code) {
-    case CBN_DROPDOWN: openList_ = {list, selection(), false}; return false;
+    case CBN_DROPDOWN:
+        openList_ = {list, selection(), false};
+        ShowItemInField(list);
+        return false;
     case CBN_SELENDOK: openList_.taken = list == openList_.list; return false;
     case CBN_SELENDCANCEL: openList_.taken = false; return false;
     case CBN_SELCHANGE: return list == openList_.list;
