@@ -82,5 +82,8 @@ add_custom_target(debian_changelog ALL DEPENDS ${ORVO_PACKAGE_DOCS}/changelog.De
 
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 install(FILES ${ORVO_PACKAGE_DOCS}/copyright ${ORVO_PACKAGE_DOCS}/changelog.Debian.gz DESTINATION ${doc})
+# What lintian takes for faults and is none, each with its reason.
+install(FILES ${ORVO_DEBIAN_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+  RENAME ${CPACK_PACKAGE_NAME})
 
 include(CPack)
