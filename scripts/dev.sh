@@ -5,6 +5,9 @@
 #                                                 static analysis, the plain build's tests, every
 #                                                 test again under the sanitizers, the fuzz targets
 #   scripts/dev.sh test-plain                     only the plain build's tests (quicker)
+#   scripts/dev.sh coverage                       the sanitizer build's tests, then line and branch
+#                                                 coverage per folder and a report to browse
+#                                                 (build/asan/coverage/index.html)
 #   scripts/dev.sh test-windows                   the Windows build (MinGW-w64) and its tests under
 #                                                 Wine
 #   scripts/dev.sh screenshots                    remake docs/*.png from the running programs
@@ -84,18 +87,33 @@ package-windows)
     ;;
 test)
     # clang and its runtime build the fuzz targets; clang-tidy and cppcheck check the sources.
-    packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind "${windows_packages[@]}")
+    packages+=(clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck valgrind gcovr "${windows_packages[@]}")
     install_missing
     build
     build_windows
     scripts/lint.sh build/default build/windows
     ctest --preset default
     ctest --preset windows
-    for preset in asan fuzz; do
-        cmake --preset "$preset" >/dev/null
-        cmake --build --preset "$preset"
-        ctest --preset "$preset"
-    done
+    # The sanitizer build counts coverage too, from its tests alone.
+    cmake --preset asan >/dev/null
+    cmake --build --preset asan
+    find build/asan -name '*.gcda' -delete
+    ctest --preset asan
+    scripts/coverage.sh build/asan
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz
+    ctest --preset fuzz
+    ;;
+coverage)
+    packages+=(gcovr)
+    install_missing
+    build
+    cmake --preset asan >/dev/null
+    cmake --build --preset asan
+    find build/asan -name '*.gcda' -delete
+    ctest --preset asan
+    scripts/coverage.sh build/asan --html build/asan/coverage
+    echo "report: build/asan/coverage/index.html"
     ;;
 screenshots)
     packages+=(scrot "${windows_packages[@]}")
@@ -135,7 +153,7 @@ package | package-test | package-test-fresh)
     esac
     ;;
 *)
-    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | test-windows | screenshots | bench | package | package-test | package-test-fresh | package-windows" >&2
+    echo "usage: scripts/dev.sh run [rustle|pulsar|twinwave] | test | test-plain | test-windows | coverage | screenshots | bench | package | package-test | package-test-fresh | package-windows" >&2
     exit 2
     ;;
 esac

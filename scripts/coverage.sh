@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Line and branch coverage of the product's code from a build made with ORVO_COVERAGE (the
+# asan preset) after its tests ran: a table per folder, and a failure where a folder's branch
+# coverage is under its threshold. Branches that cannot be taken are marked in the code
+# (GCOVR_EXCL_BR_LINE and the like, each with its reason); gcovr also leaves out the
+# compiler's own branches for exceptions and for code it knows unreachable.
+#   scripts/coverage.sh BUILD_DIR             the table and the thresholds
+#   scripts/coverage.sh BUILD_DIR --html DIR  also a report to browse, DIR/index.html
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=$1
+html=()
+if [ "${2:-}" = "--html" ]; then
+    mkdir -p "$3"
+    html=(--html-details "$3/index.html")
+fi
+summary=$(mktemp)
+trap 'rm -f "$summary"' EXIT
+
+gcovr --root . --object-directory "$build" -j "$(nproc)" \
+    --filter 'core/' --filter 'replay/' --filter 'shell/' --filter 'framework/' \
+    --filter 'rustle/' --filter 'pulsar/' --filter 'twinwave/' \
+    --exclude-unreachable-branches --exclude-throw-branches \
+    --json-summary "$summary" "${html[@]}" >/dev/null
+
+# Branch coverage each folder must reach, in per cent.
+python3 - "$summary" <<'PY'
+import json, os, sys
+
+thresholds = {"core": 95, "replay": 95, "shell": 95, "framework": 90, "framework/qt": 90}
+folders = {}
+for entry in json.load(open(sys.argv[1]))["files"]:
+    folder = os.path.dirname(entry["filename"])
+    folder = "framework" if folder == "framework/detail" else folder
+    totals = folders.setdefault(folder, [0, 0, 0, 0])
+    for i, key in enumerate(("line_covered", "line_total", "branch_covered", "branch_total")):
+        totals[i] += entry[key]
+
+def percent(covered, total):
+    return 100.0 * covered / total if total else 100.0
+
+print(f"{'folder':<16}{'lines':>16}{'branches':>18}  threshold")
+failed = []
+for folder, (lines, line_total, branches, branch_total) in sorted(folders.items()):
+    branch_percent = percent(branches, branch_total)
+    threshold = thresholds.get(folder)
+    mark = "" if threshold is None else f"  {threshold} %" + ("" if branch_percent >= threshold else "  UNDER")
+    print(f"{folder:<16}{percent(lines, line_total):7.1f} % {lines:>5}/{line_total:<5}"
+          f"{branch_percent:7.1f} % {branches:>5}/{branch_total:<5}{mark}")
+    if threshold is not None and branch_percent < threshold:
+        failed.append(folder)
+for folder in thresholds:
+    if folder not in folders:
+        failed.append(folder + " (no data)")
+if failed:
+    sys.exit("coverage: branch coverage under the threshold in " + ", ".join(failed))
+PY
