@@ -108,25 +108,19 @@ void PasteAgainstClick(benchmark::State& state, const BenchProgram& bench)
     ShownDialog full(bench);
     full.Prepare(kFullHistory);
     QGuiApplication::clipboard()->setText(QString::fromStdString(full.State().outputText));
-    double paste = 0;
-    double click = 0;
-    while (state.KeepRunning()) {
+    TimeInTurns(state, "click", "paste", [&](bool paste) {
+        if (!paste) {
+            full.Prepare(kFullHistory - 1);
+            QAbstractButton* key = full.Button(bench.append);
+            return SecondsOf([&] { QTest::mouseClick(key, Qt::LeftButton); });
+        }
         pasting.Empty();
         pasting.OutputBox()->setFocus();
-        const double atPaste = SecondsOf([&] { QTest::keyClick(pasting.OutputBox(), Qt::Key_V, Qt::ControlModifier); });
+        const double seconds = SecondsOf([&] { QTest::keyClick(pasting.OutputBox(), Qt::Key_V, Qt::ControlModifier); });
         if (pasting.State().history.Top() != kFullHistory)
             state.SkipWithError("the paste did not enter the full history");
-        full.Prepare(kFullHistory - 1);
-        QAbstractButton* key = full.Button(bench.append);
-        const double atClick = SecondsOf([&] { QTest::mouseClick(key, Qt::LeftButton); });
-        paste += atPaste;
-        click += atClick;
-        state.SetIterationTime(atPaste + atClick);
-    }
-    const auto calls = static_cast<double>(state.iterations());
-    state.counters["paste_us"] = paste / calls * 1e6;
-    state.counters["click_us"] = click / calls * 1e6;
-    state.counters["paste/click"] = paste / click;
+        return seconds;
+    });
 }
 
 }  // namespace

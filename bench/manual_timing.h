@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <string>
 
 // Time taken by one call, in seconds, for benchmarks that time part of an iteration by
 // hand: the rest (bringing the state back) stays out of the figure.
@@ -17,30 +18,38 @@ double SecondsOf(Operation&& operation)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The benchmark loop for an operation at an empty and at a full history, timed in turns so
-// that drift of the machine touches both alike: `prepare(full)` brings that subject to its
-// history (not timed), `time(full)` runs the operation once and returns its seconds, and
-// `fullOutput()` tells how much output the operation meets at the full history. Reported
-// as counters in microseconds per call and as their ratio.
+// The benchmark loop for two operations timed in turns, so that drift of the machine touches
+// both alike: `first(false)` and `second(true)` each bring their subject to its state (not
+// timed), run the operation once and return its seconds. Reported as counters in
+// microseconds per call, `<firstName>_us` and `<secondName>_us`, and as their ratio.
+template <class Time>
+void TimeInTurns(benchmark::State& state, const std::string& firstName, const std::string& secondName, Time time)
+{
+    double first = 0;
+    double second = 0;
+    while (state.KeepRunning()) {
+        const double once = time(false);
+        const double twice = time(true);
+        first += once;
+        second += twice;
+        state.SetIterationTime(once + twice);
+    }
+    const auto calls = static_cast<double>(state.iterations());
+    state.counters[firstName + "_us"] = first / calls * 1e6;
+    state.counters[secondName + "_us"] = second / calls * 1e6;
+    state.counters[secondName + "/" + firstName] = second / first;
+}
+
+// An operation at an empty and at a full history, timed in turns: `prepare(full)` brings
+// that subject to its history (not timed), `time(full)` runs the operation once and returns
+// its seconds, and `fullOutput()` tells how much output the operation meets at the full
+// history.
 template <class Prepare, class Time, class FullOutput>
 void TimeEmptyAndFull(benchmark::State& state, Prepare prepare, Time time, FullOutput fullOutput)
 {
-    double empty = 0;
-    double full = 0;
-    std::size_t fullChars = 0;
-    while (state.KeepRunning()) {
-        prepare(false);
-        const double atEmpty = time(false);
-        prepare(true);
-        fullChars = fullOutput();
-        const double atFull = time(true);
-        empty += atEmpty;
-        full += atFull;
-        state.SetIterationTime(atEmpty + atFull);
-    }
-    const auto calls = static_cast<double>(state.iterations());
-    state.counters["empty_us"] = empty / calls * 1e6;
-    state.counters["full_us"] = full / calls * 1e6;
-    state.counters["full/empty"] = full / empty;
-    state.counters["full_chars"] = static_cast<double>(fullChars);
+    TimeInTurns(state, "empty", "full", [&](bool full) {
+        prepare(full);
+        return time(full);
+    });
+    state.counters["full_chars"] = static_cast<double>(fullOutput());
 }

@@ -2,13 +2,13 @@
 set(CPACK_PACKAGE_NAME orvo-composers)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 
-# For Windows, a zip of the four programs (installed into its top folder), the README and
-# the licence (scripts/dev.sh package-windows).
+# For Windows, a zip of the four programs (installed into its top folder), README.txt and
+# the licence as Notepad reads them (cmake/WindowsReadme.cmake; scripts/dev.sh package-windows).
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x64)
-  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+  include(${PROJECT_SOURCE_DIR}/cmake/WindowsReadme.cmake)
+  install(FILES ${CMAKE_BINARY_DIR}/README.txt ${CMAKE_BINARY_DIR}/LICENSE.txt DESTINATION .)
   include(CPack)
   return()
 endif()

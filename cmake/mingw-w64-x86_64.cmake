@@ -12,5 +12,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# Stripped where nobody debugs them.
-set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s")
+# Stripped where nobody debugs them, and without the sections that nothing refers to (from
+# the static libraries mostly: 6 to 9 KB of each program).
+set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s -Wl,--gc-sections")

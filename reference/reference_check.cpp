@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
-#include <sstream>
+#include <cstdio>
 #include <utility>
 
 namespace reference {
@@ -32,9 +32,10 @@ std::variant<std::string, DecodeError> PlayDecoded(const Program& program, int r
 {
     std::variant<std::string, DecodeError> decoded = DecodeToScript(program, region, hex);
     if (const auto* script = std::get_if<std::string>(&decoded)) {
-        std::istringstream in(*script);
-        std::ostringstream out;
-        RunScript(in, out, out, fresh);
+        std::size_t read = 0;
+        ScriptLines lines([&] { return read < script->size() ? static_cast<unsigned char>((*script)[read++]) : EOF; });
+        const auto ignore = [](std::string_view) {};
+        RunScript(lines, {ignore, ignore}, fresh);
     }
     return decoded;
 }

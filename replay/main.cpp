@@ -2,13 +2,14 @@
 // on standard input; or turns a region's bytes back into such a script.
 #include "core/clicks_from_bytes.h"
 #include "core/duration_groups.h"
+#include "replay/console.h"
 #include "replay/decode.h"
 #include "replay/dialog_model.h"
 #include "replay/excerpt.h"
 #include "replay/programs.h"
 #include "replay/script.h"
 
-#include <iostream>
+#include <cstdio>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,6 +34,11 @@ runs to the end of its line; blank lines and comment lines are skipped. The
 second form goes the other way: it prints the shortest script that writes the
 bytes HEX in region REGION, each click with the button's name as a comment.
 
+SCRIPT is UTF-8, with or without a byte-order mark, or UTF-16 in either byte
+order after its byte-order mark (as Windows' Notepad and PowerShell save text);
+lines end in LF or CR LF. What composer-replay prints is UTF-8, which a Windows
+console shows as written.
+
 HEX is bytes of two hex digits each, in either case, with or without spaces
 between them. Decoding and pasting find the same clicks for them.
 )" + std::string(kClickOrder) + R"(
@@ -53,8 +59,9 @@ Exit status:
   0  the script ran to its end, or the bytes were decoded
   1  the script ran to its end, but the dialog refused a paste (named by its
      line number, with the dialog's message)
-  2  a bad line (named by its number), bytes that no clicks in the region
-     write (named by the offset of the first, from 0), or a bad command line
+  2  a bad line, or bytes of a UTF-16 script that are no UTF-16 (named by the
+     line's number), bytes that no clicks in the region write (named by the
+     offset of the first, from 0), or a bad command line
 
 Examples:
   $ composer-replay decode pulsar 12 "14 D5 05" >tune.txt
@@ -62,9 +69,17 @@ Examples:
 )";
 }
 
+// A report on standard error after what standard output has been given, where both go to
+// one place.
+void Report(std::string_view text)
+{
+    std::fflush(stdout);
+    WriteText(stderr, text);
+}
+
 int Usage()
 {
-    std::cerr << kUsage << "Try 'composer-replay --help' for more.\n";
+    Report(std::string(kUsage) + "Try 'composer-replay --help' for more.\n");
     return kScriptBadInput;
 }
 
@@ -77,8 +92,8 @@ int Decode(std::span<const std::string_view> args)
     const std::optional<int> region = ParseNumber(args[2]);
     const RegionCatalogue catalogue = program->channel.Catalogue();
     if (!region || !IsRegionIndex(catalogue, *region)) {
-        std::cerr << "composer-replay: decode: '" << Excerpt(args[2]) << "' is no region of " << program->name << " (0 to "
-                  << catalogue.size() - 1 << ")\n";
+        Report("composer-replay: decode: '" + Excerpt(args[2]) + "' is no region of " + std::string(program->name)
+               + " (0 to " + std::to_string(catalogue.size() - 1) + ")\n");
         return kScriptBadInput;
     }
     std::string hex;
@@ -87,10 +102,10 @@ int Decode(std::span<const std::string_view> args)
 
     const std::variant<std::string, DecodeError> decoded = DecodeToScript(*program, *region, hex);
     if (const auto* error = std::get_if<DecodeError>(&decoded)) {
-        std::cerr << "composer-replay: decode: byte " << error->offset << ": " << error->reason << '\n';
+        Report("composer-replay: decode: byte " + std::to_string(error->offset) + ": " + error->reason + '\n');
         return kScriptBadInput;
     }
-    std::cout << std::get<std::string>(decoded);
+    WriteText(stdout, std::get<std::string>(decoded));
     return kScriptOk;
 }
 
@@ -98,13 +113,14 @@ int Decode(std::span<const std::string_view> args)
 
 int main(int argc, char** argv)
 {
+    OpenStandardStreams();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--help") {
-        std::cout << Help();
+        WriteText(stdout, Help());
         return kScriptOk;
     }
     if (args.size() == 1 && args[0] == "--version") {
-        std::cout << "composer-replay " ORVO_VERSION "\n";
+        WriteText(stdout, "composer-replay " ORVO_VERSION "\n");
         return kScriptOk;
     }
     if (args.size() >= 4 && args[0] == "decode")
@@ -113,5 +129,6 @@ int main(int argc, char** argv)
     if (!program)
         return Usage();
     DialogModel dialog(*program);
-    return RunScript(std::cin, std::cout, std::cerr, dialog);
+    ScriptLines lines([] { return std::getc(stdin); });
+    return RunScript(lines, {[](std::string_view line) { WriteText(stdout, line); }, Report}, dialog);
 }

@@ -4,23 +4,24 @@
 #include "replay/excerpt.h"
 
 #include <charconv>
-#include <istream>
 #include <optional>
-#include <ostream>
 #include <span>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The line's words up to a comment: a word starting with '#' and all after it.
-std::vector<std::string> Words(const std::string& line)
+// The line's words up to a comment: a word starting with '#' and all after it. Words are
+// parted by white space, CR included.
+std::vector<std::string> Words(std::string_view line)
 {
-    std::istringstream stream(line);
+    constexpr std::string_view kSpace = " \t\n\v\f\r";
     std::vector<std::string> words;
-    for (std::string word; stream >> word && word.front() != '#';)
-        words.push_back(word);
+    for (std::size_t start = line.find_first_not_of(kSpace); start != std::string_view::npos && line[start] != '#';) {
+        const std::size_t end = line.find_first_of(kSpace, start);
+        words.emplace_back(line.substr(start, end - start));
+        start = line.find_first_not_of(kSpace, end);
+    }
     return words;
 }
 
@@ -41,14 +42,15 @@ std::string PastedText(std::span<const std::string> words)
 }
 
 // Carries out one action; returns what went wrong, or nothing when it was fine.
-std::optional<Problem> RunAction(const std::vector<std::string>& words, std::ostream& out, ComposerDriver& driver)
+std::optional<Problem> RunAction(const std::vector<std::string>& words, const ScriptOutput& output,
+                                 ComposerDriver& driver)
 {
     const std::string& action = words[0];
     const bool takesNumber = action == "region" || action == "length" || action == "click";
     if (action == "show") {
         if (words.size() != 1)
             return Problem{"'show' takes nothing after it"};
-        out << driver.Show() << '\n';
+        output.shown(driver.Show() + '\n');
         return std::nullopt;
     }
     if (action == "paste") {
@@ -93,22 +95,27 @@ std::optional<int> ParseNumber(std::string_view word)
     return value;
 }
 
-int RunScript(std::istream& in, std::ostream& out, std::ostream& err, ComposerDriver& driver)
+int RunScript(ScriptLines& lines, const ScriptOutput& output, ComposerDriver& driver)
 {
-    int lineNumber = 0;
+    int lineNumber = 1;
+    const auto report = [&](const std::string& message) {
+        output.reported("composer-replay: line " + std::to_string(lineNumber) + ": " + message + '\n');
+    };
     bool refused = false;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNumber;
+    for (std::string line; lines.Next(line); ++lineNumber) {
         const std::vector<std::string> words = Words(line);
         if (words.empty())
             continue;
-        if (const std::optional<Problem> problem = RunAction(words, out, driver)) {
-            out.flush();
-            err << "composer-replay: line " << lineNumber << ": " << problem->message << '\n';
+        if (const std::optional<Problem> problem = RunAction(words, output, driver)) {
+            report(problem->message);
             if (problem->badLine)
                 return kScriptBadInput;
             refused = true;
         }
+    }
+    if (!lines.Fault().empty()) {
+        report(lines.Fault());
+        return kScriptBadInput;
     }
     return refused ? kScriptPasteRefused : kScriptOk;
 }

@@ -6,8 +6,9 @@
 # clang-tidy reads the programs, the framework, the core, the reference model, the fuzz
 # targets and the shared test helpers; --all adds every test file (slow: the test files
 # pull in GoogleTest and Qt Test, and parsing those dominates). cppcheck always reads every
-# file. With a Windows build (the windows preset) both also read the framework's Win32
-# backend, which only that build compiles, for the MinGW-w64 target.
+# file. With a Windows build (the windows preset) both also read what only that build
+# compiles, the framework's Win32 backend and composer-replay's console, for the MinGW-w64
+# target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -79,9 +80,9 @@ if [ -n "$windows_build" ]; then
     public_headers c++ x86_64-w64-mingw32-g++-posix
     # Clang finds the MinGW-w64 C++ headers where Debian's cross compiler keeps them.
     mingw_cxx=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
-    tidy "$windows_build" "^$PWD/framework/win32/" -extra-arg=--target=x86_64-w64-mingw32 \
+    tidy "$windows_build" "^$PWD/(framework/win32/|replay/console_win32)" -extra-arg=--target=x86_64-w64-mingw32 \
         -extra-arg=-isystem$mingw_cxx -extra-arg=-isystem$mingw_cxx/x86_64-w64-mingw32
-    check "$windows_build" --file-filter='*framework/win32/*' --platform=win64
+    check "$windows_build" --file-filter='*framework/win32/*' --file-filter='*replay/console_win32.cpp' --platform=win64
 else
     public_headers c++
 fi

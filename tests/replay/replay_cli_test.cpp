@@ -46,14 +46,14 @@ int Run(const std::string& command)
 }
 
 // Runs composer-replay with `arguments` (quoted with double quotes, which both the POSIX shell
-// and Windows' command interpreter take) and `script` as its standard input.
+// and Windows' command interpreter take) and the bytes of `script` as its standard input.
 ReplayRun Replay(const std::string& arguments, const std::string& script)
 {
     // CTest runs tests side by side: each run has files of its own.
     const std::string stem = ::testing::TempDir() + "replay_" + std::to_string(getpid()) + "_"
                              + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
-    std::ofstream(in) << script;
+    std::ofstream(in, std::ios::binary) << script;
     const std::string command = "\"" REPLAY_EXE "\" " + arguments + " <" + in + " >" + out + " 2>" + err;
     ReplayRun run{Run(command), Slurp(out), Slurp(err)};
     for (const std::string& file : {in, out, err})
@@ -318,4 +318,85 @@ TEST(ReplayTool, APasteFillsTheHistoryButDoesNotOverflowIt)
     EXPECT_TRUE(overflows.out.ends_with(" count=1 budget=49 durations=2,5,10,20,30,40,60,80 total=2 length=0 output=D5\n"))
         << overflows.out;
     EXPECT_NE(overflows.err.find("：998 項目を超えます"), std::string::npos) << overflows.err;
+}
+
+// A script as editors and shells save it: UTF-8 with or without a byte-order mark, or UTF-16
+// in either byte order after its mark, with LF or CR LF line ends. Each runs as the plain
+// UTF-8 script does, and its characters reach the dialog as their UTF-8 bytes, which a
+// refused paste quotes: a character beyond U+FFFF is a pair of UTF-16 units. Bytes that a
+// text stream would take for a line end (0D 0A) or the end of a file (1A) are characters'.
+#define WINDOWS_TUNE(prefix) \
+    prefix##"region 0  # 曲\nlength 3  # \u0A0D\u0D0A\nclick 1020  # C 3\npaste 14 🎵♯Ě\nshow  # F♯ 2\n"
+TEST(ReplayTool, ReadsUtf8AndUtf16ScriptsWithEitherLineEnd)
+{
+    const auto withCrLf = [](auto text) {
+        for (std::size_t at = 0; (at = text.find('\n', at)) != text.npos; at += 2)
+            text.insert(at, 1, '\r');
+        return text;
+    };
+    const auto utf16 = [](std::u16string_view text, bool littleEndian) {
+        std::string bytes;
+        for (const char16_t unit : u"\uFEFF" + std::u16string(text)) {
+            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+            (bytes += littleEndian ? low : high) += littleEndian ? high : low;
+        }
+        return bytes;
+    };
+    const ReplayRun plain = Replay("twinwave", WINDOWS_TUNE());
+    EXPECT_EQ(plain.status, 1);
+    EXPECT_TRUE(plain.out.ends_with(" total=8 length=3 output=8714\n")) << plain.out;
+    const std::string quoted = "'14 \\xF0\\x9F\\x8E\\xB5\\xE2\\x99\\xAF\\xC4\\x9A'";
+    EXPECT_TRUE(plain.err.starts_with("composer-replay: line 4: paste " + quoted + ": ")) << plain.err;
+
+    const std::string utf8 = WINDOWS_TUNE();
+    const std::u16string text16 = WINDOWS_TUNE(u);
+    const std::pair<const char*, std::string> scripts[] = {{"UTF-8, CR LF", withCrLf(utf8)},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + utf8}, {"UTF-8 with a mark, CR LF", "\xEF\xBB\xBF" + withCrLf(utf8)},
+        {"UTF-16LE", utf16(text16, true)}, {"UTF-16LE, CR LF", utf16(withCrLf(text16), true)},
+        {"UTF-16BE", utf16(text16, false)}, {"UTF-16BE, CR LF", utf16(withCrLf(text16), false)}};
+    for (const auto& [encoding, script] : scripts) {
+        const ReplayRun run = Replay("twinwave", script);
+        EXPECT_EQ(run.status, plain.status) << encoding;
+        EXPECT_EQ(run.out, plain.out) << encoding;
+        EXPECT_EQ(run.err, plain.err) << encoding;
+    }
+}
+
+// Only whole marks at the very start count: the start of one, or one later on, is the
+// script's own bytes. After a UTF-16 mark, a lone half of a surrogate pair or a last byte
+// without its pair stops the run where it stands, as a bad line does, saying what and where
+// (bytes counted from 0, the mark's too).
+TEST(ReplayTool, ByteOrderMarksAndBytesThatAreNoUtf16)
+{
+    // A mark and "show" in UTF-16, 12 bytes.
+    const std::string le("\xFF\xFEs\0h\0o\0w\0\n\0", 12), be("\xFE\xFF\0s\0h\0o\0w\0\n", 12);
+    const struct {
+        std::string script;
+        int status;
+        int shows;
+        const char* error;
+    } cases[] = {
+        {"", 0, 0, ""}, {"\xEF\xBB\xBF", 0, 0, ""}, {"\xFE\xFF", 0, 0, ""},
+        {"\xEF\xBBshow\n", 2, 0, "line 1: unknown action '\\xEF\\xBBshow'"},
+        {std::string("\xFE\xFE\0s", 4), 2, 0, "line 1: unknown action '\\xFE\\xFE\\x00s'"},
+        {"show\n\xEF\xBB\xBFshow\n", 2, 1, "line 2: unknown action '\\xEF\\xBB\\xBFshow'"},
+        {le + "\x3C\xD8", 2, 1, "line 2: UTF-16 high surrogate D83C at byte 12 without a low surrogate after it"},
+        {le + "\x3C\xD8\x3C\xD8\xB5\xDF", 2, 1, "line 2: UTF-16 high surrogate D83C at byte 12 without a low"},
+        {le + "\xB5\xDF", 2, 1, "line 2: UTF-16 low surrogate DFB5 at byte 12 without a high surrogate before it"},
+        {be + "\xD8\x3C\xDF\xB5\xDF\xB5", 2, 1, "line 2: UTF-16 low surrogate DFB5 at byte 16 without a high"},
+        {le + "s", 2, 1, "line 2: UTF-16 of an odd number of bytes: byte 12, the last, is half a character"},
+        {be + std::string("\0s\0h\0o\0w\0\n\0", 11), 2, 2, "line 3: UTF-16 of an odd number of bytes: byte 22,"},
+    };
+    for (const auto& c : cases) {
+        const ReplayRun run = Replay("rustle", c.script);
+        const std::string context = "case " + std::to_string(&c - cases) + ": " + run.err;
+        EXPECT_EQ(run.status, c.status) << context;
+        EXPECT_EQ(std::ranges::count(run.out, '\n'), c.shows) << context;
+        if (*c.error) {
+            EXPECT_TRUE(run.err.starts_with(std::string("composer-replay: ") + c.error)) << context;
+            EXPECT_EQ(std::ranges::count(run.err, '\n'), 1) << context;
+        } else {
+            EXPECT_EQ(run.err, "") << context;
+        }
+    }
 }
