@@ -122,7 +122,7 @@ screenshots)
     SCREENSHOT_DIR="$PWD/docs" ctest --preset default -R '^e2e\.(rustle|pulsar|twinwave)$'
     SCREENSHOT_DIR="$PWD/docs/scaling" ctest --preset default -R 'ScreenScale\.'
     build_windows
-    SCREENSHOT_DIR="$PWD/docs" ctest --preset windows -R '^e2e\.pulsar$'
+    SCREENSHOT_DIR="$PWD/docs" ctest --preset windows -R '^e2e\.pulsar(\.144dpi)?$'
     ;;
 bench)
     packages+=("${windows_packages[@]}")

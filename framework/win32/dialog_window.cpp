@@ -2,6 +2,7 @@
 
 #include "framework/detail/edit_menu.h"
 #include "framework/resources.h"
+#include "framework/win32/accessible_object.h"
 #include "framework/win32/memory_template.h"
 #include "framework/win32/text.h"
 
@@ -22,6 +23,24 @@ LRESULT CallOwnProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcW(own, control, message, wParam, lParam);
 }
 
+// Every control of a dialog: screen readers hear the name the program gives it. `named` is
+// the control, or the list whose text field `control` is.
+LRESULT Named(HWND control, HWND named, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETOBJECT) {
+        const DialogWindow* dialog = DialogWindow::Of(GetParent(named));
+        if (const LRESULT object = dialog != nullptr ? dialog->AccessibleObject(control, named, wParam, lParam) : 0)
+            return object;
+    }
+    return CallOwnProcedure(control, message, wParam, lParam);
+}
+
+// A control with nothing else added.
+LRESULT CALLBACK NamedControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return Named(control, control, message, wParam, lParam);
+}
+
 // An edit box: Ctrl+A selects its whole text.
 LRESULT CALLBACK SelectAll(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -30,7 +49,7 @@ LRESULT CALLBACK SelectAll(HWND control, UINT message, WPARAM wParam, LPARAM lPa
         SendMessageW(control, EM_SETSEL, 0, -1);
         return 0;
     }
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return NamedControl(control, message, wParam, lParam);
 }
 
 // The dialog's command `command`, as a menu gives it.
@@ -99,7 +118,7 @@ LRESULT CALLBACK WheelWhenFocused(HWND control, UINT message, WPARAM wParam, LPA
 {
     if (message == WM_MOUSEWHEEL && GetFocus() != control && !IsChild(control, GetFocus()))
         return 0;
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return NamedControl(control, message, wParam, lParam);
 }
 
 // The text field of a list hands the wheel to the list, and shows the start of its text
@@ -111,7 +130,7 @@ LRESULT CALLBACK ListField(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     // The caret at the start: the box shows the text from there, not scrolled to its end.
     if (message == EM_SETSEL && wParam == 0 && lParam == -1)
         return CallOwnProcedure(control, message, static_cast<WPARAM>(GetWindowTextLengthW(control)), 0);
-    return CallOwnProcedure(control, message, wParam, lParam);
+    return Named(control, GetParent(control), message, wParam, lParam);
 }
 
 void Add(HWND control, WNDPROC addition)
@@ -120,7 +139,24 @@ void Add(HWND control, WNDPROC addition)
                       SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(addition)));
 }
 
-// Made once the dialog has painted itself for the first time: the tooltips.
+// A dialog that its OnInitDialog left where the template put it goes to the middle of the
+// work area of its monitor, as the classic framework places one without an owner; one larger
+// than the work area keeps its caption in it.
+void CentreUnlessMoved(HWND window, const RECT& placed)
+{
+    RECT now{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetWindowRect(window, &now) || now.left != placed.left || now.top != placed.top ||
+        !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& work = monitor.rcWork;
+    const int x = std::max(work.left, (work.left + work.right - (now.right - now.left)) / 2);
+    const int y = std::max(work.top, (work.top + work.bottom - (now.bottom - now.top)) / 2);
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Made once the dialog has painted itself for the first time: the tooltips, the buttons' names.
 constexpr UINT kNameControls = WM_APP;
 
 }  // namespace
@@ -176,7 +212,23 @@ BOOL DialogWindow::Initialise(HWND window)
             SendMessageW(control, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&BreakAnywhere));
         Add(control, readOnlyBox ? ReadOnlyBox : SelectAll);
     }
-    return owner_.OnInitDialog();
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    const BOOL result = owner_.OnInitDialog();
+    CentreUnlessMoved(window, placed);
+    return result;
+}
+
+LRESULT DialogWindow::AccessibleObject(HWND window, HWND control, WPARAM wParam, LPARAM lParam) const
+{
+    const std::span<const ControlNameRecord> names = AfxFindControlNames(templateId_);
+    const auto record = std::ranges::find(names, GetDlgCtrlID(control), &ControlNameRecord::controlId);
+    if (record == names.end())
+        return 0;
+    std::wstring name = ToNative(record->name);
+    // A push button's tooltip says its name.
+    std::wstring description = KindOfControl(control) == ControlKind::PushButton ? name : std::wstring();
+    return NamedAccessibleObject(window, wParam, lParam, std::move(name), std::move(description));
 }
 
 ControlKind DialogWindow::KindOfControl(HWND control) const
@@ -188,14 +240,18 @@ ControlKind DialogWindow::KindOfControl(HWND control) const
 }
 
 // A push button's caption is a single letter or none: the pointer resting on it shows
-// what it plays or does.
+// what it plays or does. The buttons, which have no other addition, answer screen readers
+// from now on: the other controls, one of which has the focus, from the start.
 void DialogWindow::NameControls()
 {
     HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlNameRecord& record : AfxFindControlNames(templateId_)) {
         HWND control = owner_.GetDlgItem(record.controlId);
-        if (KindOfControl(control) != ControlKind::PushButton)
+        const ControlKind kind = KindOfControl(control);
+        if (kind == ControlKind::PushButton || kind == ControlKind::RadioButton)
+            Add(control, NamedControl);
+        if (kind != ControlKind::PushButton)
             continue;
         std::wstring name = ToNative(record.name);
         TTTOOLINFOW tool{};

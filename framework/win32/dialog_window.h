@@ -25,13 +25,17 @@ public:
 
     // The window behind dialog `window`; nullptr before it is initialised.
     static DialogWindow* Of(HWND window);
+    // The answer to WM_GETOBJECT sent to `window`, control `control` of the dialog or a part
+    // of it: the accessible object named as the program names the control; 0, the system's
+    // own answer, for a control without a name.
+    LRESULT AccessibleObject(HWND window, HWND control, WPARAM wParam, LPARAM lParam) const;
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL Initialise(HWND window);
     // The kind of control of the dialog `control` is; Static for any other window.
     ControlKind KindOfControl(HWND control) const;
-    // Shows each push button's name as its tooltip.
+    // Shows each push button's name as its tooltip, and names the buttons for screen readers.
     void NameControls();
     // The answer to DM_GETDEFID.
     BOOL FocusedButtonAsDefault();

@@ -21,7 +21,7 @@
 # rectangles X,Y,W,H of the count, budget and total boxes and X,Y of the first duration box
 # and the first radio button (the others follow at 15 units).
 # With SCREENSHOT_DIR set, the dialog is also saved there as <program>.png before it ends
-# (<program>-wine.png for a Windows program).
+# (<program>-wine.png for a Windows program, <program>-wine-150.png at 150 %).
 set -euo pipefail
 
 exe=$1 title=$2 width_du=$3 height_du=$4 expected=$5
@@ -30,10 +30,18 @@ source "$(dirname "$0")/x_session.sh"
 
 start_x_server
 start_program "$title" "$exe"
-# The client area is the template's size at the dialog font's base units, 7 x 13 pixels:
-# a dialog unit is a quarter of the one and an eighth of the other, rounded.
-if [ "$WIDTH" -ne $(( (width_du * 7 + 2) / 4 )) ] || [ "$HEIGHT" -ne $(( (height_du * 13 + 4) / 8 )) ]; then
-    echo "a client area of ${WIDTH}x$HEIGHT pixels is not ${width_du}x$height_du dialog units" >&2
+check_centred || exit 1
+# The client area is the template's size at the dialog font's base units, whole pixels: a
+# dialog unit is a quarter of the one and an eighth of the other, rounded. At 96 dots per
+# inch they are 7 x 13 pixels. At SCREEN_DPI (a Wine session's) the font grows with the
+# resolution: its base units are those at 96 scaled, to within the rounding of each to whole
+# pixels, half a pixel at 96 (scaled) and half a pixel at SCREEN_DPI.
+dpi=${SCREEN_DPI:-96}
+base_x=$(( (8 * WIDTH + width_du) / (2 * width_du) )) base_y=$(( (16 * HEIGHT + height_du) / (2 * height_du) ))
+off_x=$(( base_x * 96 - 7 * dpi )) off_y=$(( base_y * 96 - 13 * dpi )) rounding=$(( dpi == 96 ? 0 : (dpi + 96) / 2 ))
+if [ "$WIDTH" -ne $(( (width_du * base_x + 2) / 4 )) ] || [ "$HEIGHT" -ne $(( (height_du * base_y + 4) / 8 )) ] ||
+    [ "${off_x#-}" -gt "$rounding" ] || [ "${off_y#-}" -gt "$rounding" ]; then
+    echo "a client area of ${WIDTH}x$HEIGHT pixels is not ${width_du}x$height_du dialog units at $dpi dpi" >&2
     exit 1
 fi
 
@@ -64,7 +72,9 @@ IFS=, read -r x y w h <<<"$output_rect"
 copied=$(copy_box_du "$x" "$y" "$w" "$h")
 if [ -n "${SCREENSHOT_DIR:-}" ]; then
     window_geometry
-    scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$(basename "$exe" .exe)${WINE_SESSION:+-wine}.png"
+    name=$(basename "$exe" .exe)${WINE_SESSION:+-wine}
+    if [ "$dpi" -ne 96 ]; then name+=-$(( dpi * 100 / 96 )); fi
+    scrot --overwrite --autoselect "$X,$Y,$WIDTH,$HEIGHT" "$SCREENSHOT_DIR/$name.png"
 fi
 status=0
 end_program "$ending" || status=$?

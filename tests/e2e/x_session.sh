@@ -76,6 +76,21 @@ window_geometry() {
         s/^ *(Width|Height): *([0-9]+)$/\U\1\E=\2/p')"
 }
 
+# Fails unless the client area of `window` (window_geometry) lies in the middle of the
+# screen's work area, where both builds open a dialog: within 12 pixels across and 48 up or
+# down. Each build centres the window with its frame, whose height Qt guesses (40 pixels,
+# 10 across) before the window manager has framed the window.
+check_centred() {
+    local left top width height dx dy
+    read -r left top width height <<<"$(xprop -root _NET_WORKAREA | sed -E 's/.*= *([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2 \3 \4/')"
+    dx=$(( X + WIDTH / 2 - left - width / 2 ))
+    dy=$(( Y + HEIGHT / 2 - top - height / 2 ))
+    if [ "${dx#-}" -gt 12 ] || [ "${dy#-}" -gt 48 ]; then
+        echo "the window's middle is $dx, $dy pixels from the middle of the work area ${width}x$height+$left+$top" >&2
+        return 1
+    fi
+}
+
 # Ends the program as a user would: Escape in its window, which gets the keyboard focus
 # first, or with `close box`, the close box of its caption (the window manager asks the
 # window to close). Returns the program's exit status; a program still running 5 s later

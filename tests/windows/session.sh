@@ -2,8 +2,9 @@
 # The session the Windows build's tests run in: a Wine prefix of its own and an X server
 # with a window manager (without one, Wine's windows get no keys), all in a temporary
 # folder. SESSION_FILE records them for run.sh and the end-to-end scripts.
-#   session.sh start SESSION_FILE    make the prefix, start the X server and window manager
-#   session.sh stop SESSION_FILE     end them and remove everything the session made
+#   session.sh start SESSION_FILE [DPI]  make the prefix, start the X server and window manager;
+#                                        the programs see a screen of DPI dots per inch (96)
+#   session.sh stop SESSION_FILE         end them and remove everything the session made
 set -euo pipefail
 
 file=$2
@@ -21,6 +22,7 @@ start)
 export WINE_SESSION_FOLDER=$folder
 export DISPLAY=:$(head -n1 "$display_file")
 export WINEPREFIX=$folder/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+export SCREEN_DPI=${3:-96}
 SESSION
     source "$file"
     setsid openbox </dev/null >/dev/null 2>&1 &
@@ -33,7 +35,11 @@ SESSION
     wineserver --wait
     # The dialogs' font by its metric twin.
     wine reg add 'HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f >/dev/null
-    echo "Wine prefix $WINEPREFIX, X server $DISPLAY with openbox"
+    # The system's scale, read when a program starts: 144 is 150 %.
+    if [ "$SCREEN_DPI" -ne 96 ]; then
+        wine reg add 'HKEY_CURRENT_USER\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$SCREEN_DPI" /f >/dev/null
+    fi
+    echo "Wine prefix $WINEPREFIX at $SCREEN_DPI dpi, X server $DISPLAY with openbox"
     ;;
 stop)
     [ -f "$file" ] || exit 0
