@@ -2,6 +2,7 @@
 // paints while minimised.
 #include "framework/qt/dialog_units.h"
 #include "framework/qt/icon_export.h"
+#include "framework/qt/icon_image.h"
 #include "framework/qt/modeless_dialog.h"
 #include "shell/minimised_icon.h"
 #include "tests/framework/noise_dialog.h"
@@ -10,6 +11,8 @@
 #include <QFontInfo>
 #include <QIcon>
 #include <QPainter>
+
+#include <vector>
 
 namespace {
 
@@ -116,7 +119,24 @@ TEST(IconFiles, EachSizeIsAPictureOfTheIconOrOneEnlargedByWholePixels)
     }
     EXPECT_FALSE(AfxSaveIconAsPng(IDI_COMPOSER + 1, 32, (folder + "/none.png").toUtf8().constData()));
     EXPECT_FALSE(AfxSaveIconAsPng(IDI_COMPOSER, 32, (folder + "/no/such/folder/icon.png").toUtf8().constData()));
+    EXPECT_FALSE(AfxSaveIconAsPng(IDI_COMPOSER, 32, nullptr));
+    EXPECT_EQ(CWinApp().LoadIcon(IDI_COMPOSER + 1), nullptr);
     QDir(folder).removeRecursively();
+}
+
+// Whatever order the pictures come in, a size is enlarged from the largest that divides it;
+// a size that none divides has no picture.
+TEST(IconFiles, TheLargestPictureThatDividesTheSizeIsEnlargedWhateverTheirOrder)
+{
+    QImage small(16, 16, QImage::Format_ARGB32);
+    small.fill(Qt::red);
+    QImage large(32, 32, QImage::Format_ARGB32);
+    large.fill(Qt::blue);
+    for (const std::vector<QImage>& images : {std::vector{small, large}, std::vector{large, small}}) {
+        EXPECT_EQ(detail::IconImageOfSize(images, 64).pixel(63, 63), QColor(Qt::blue).rgba());
+        EXPECT_EQ(detail::IconImageOfSize(images, 48).pixel(47, 47), QColor(Qt::red).rgba());
+        EXPECT_TRUE(detail::IconImageOfSize(images, 40).isNull());
+    }
 }
 
 }  // namespace
