@@ -15,7 +15,7 @@ struct ComposerFields {
     int durationTotal = 0;
     int lengthIndex = -1;  // radio position 0..7; -1 until the dialog is set up
 
-    bool operator==(const ComposerFields&) const = default;
+    bool operator==(const ComposerFields&) const = default;  // GCOVR_EXCL_BR_LINE: the compiler's comparison
 };
 
 // Everything a program knows about the composition in progress.

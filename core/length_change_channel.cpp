@@ -7,7 +7,8 @@
 
 bool LengthChangeChannel::AcceptsEndMarker(const ComposerState& state) const
 {
-    return !state.history.IsEmpty() && IsRegionIndex(catalogue_, state.currentRegion)
+    // The current region is always one of the catalogue's.
+    return !state.history.IsEmpty() && IsRegionIndex(catalogue_, state.currentRegion)  // GCOVR_EXCL_BR_LINE
         && catalogue_[static_cast<std::size_t>(state.currentRegion)].endMarkerAllowed;
 }
 

@@ -48,5 +48,7 @@ std::optional<std::string> ButtonName(const Program& program, int controlId)
     if (button->name != nullptr)
         return button->name;
     const Key& key = *button->key;
-    return key.octave == 0 ? std::string(key.name) : std::string(key.name) + " " + std::to_string(key.octave);
+    if (key.octave == 0)
+        return std::string(key.name);
+    return std::string(key.name) + " " + std::to_string(key.octave);
 }

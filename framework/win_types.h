@@ -40,7 +40,7 @@ public:
     int bottom = 0;
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
-    constexpr bool operator==(const CRect&) const = default;
+    constexpr bool operator==(const CRect&) const = default;  // GCOVR_EXCL_BR_LINE: the compiler's comparison
 };
 
 // The backend the build compiles: the system's own API on Windows, Qt Widgets elsewhere.

@@ -10,7 +10,10 @@ std::string Excerpt(std::string_view word)
     std::string shown;
     for (const char c : word.substr(0, kShownBytes)) {
         const auto byte = static_cast<unsigned char>(c);
-        shown += byte >= ' ' && byte <= '~' ? std::string(1, c) : "\\x" + HexByte(byte);
+        if (byte >= ' ' && byte <= '~')
+            shown += c;
+        else
+            shown += "\\x" + HexByte(byte);
     }
     return word.size() > kShownBytes ? shown + "..." : shown;
 }

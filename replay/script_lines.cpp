@@ -16,9 +16,10 @@ void AppendUtf8(std::string& text, long character)
 {
     static constexpr unsigned char kLead[] = {0x00, 0xC0, 0xE0, 0xF0};
     const int trailing = character < 0x80 ? 0 : character < 0x800 ? 1 : character < 0x10000 ? 2 : 3;
-    text += static_cast<char>(kLead[trailing] | character >> 6 * trailing);
+    // The sanitizer's checks.
+    text += static_cast<char>(kLead[trailing] | character >> 6 * trailing);  // GCOVR_EXCL_BR_LINE
     for (int shift = 6 * (trailing - 1); shift >= 0; shift -= 6)
-        text += static_cast<char>(0x80 | (character >> shift & 0x3F));
+        text += static_cast<char>(0x80 | (character >> shift & 0x3F));  // GCOVR_EXCL_BR_LINE: the sanitizer's checks
 }
 
 // A half of a surrogate pair, as a fault names it: which half, its value and where it stands.

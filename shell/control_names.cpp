@@ -6,7 +6,8 @@ ComposerControlNames::ComposerControlNames(const Program& program)
 {
     const ComposerControlIds& ids = program.ids;
     names_ = {{ids.regionList, "song region"}, {ids.count, "byte count"}, {ids.budget, "byte budget"},
-              {ids.total, "duration total"}, {ids.output, "output bytes"}};
+              // The cleanup if a name throws.
+              {ids.total, "duration total"}, {ids.output, "output bytes"}};  // GCOVR_EXCL_BR_LINE
     for (int i = 0; i < kLengthPositions; ++i) {
         names_.emplace_back(ids.firstDuration + i, "duration of length " + std::to_string(i + 1));
         names_.emplace_back(ids.firstLength + i, "length " + std::to_string(i + 1));

@@ -2,7 +2,7 @@
 
 int MulDiv(int number, int numerator, int denominator)
 {
-    return (number * numerator + denominator / 2) / denominator;
+    return (number * numerator + denominator / 2) / denominator;  // GCOVR_EXCL_BR_LINE: the sanitizer's checks
 }
 
 DialogBaseUnits BaseUnitsFromFont(int alphabetWidth, int fontHeight)

@@ -9,7 +9,7 @@
 struct DialogBaseUnits {
     int x = 0;  // the average width of the letters A-Z and a-z, rounded
     int y = 0;  // the font's height
-    bool operator==(const DialogBaseUnits&) const = default;
+    bool operator==(const DialogBaseUnits&) const = default;  // GCOVR_EXCL_BR_LINE: the compiler's comparison
 };
 
 // number * numerator / denominator, rounded to the nearest integer with halves up, for

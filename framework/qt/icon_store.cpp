@@ -14,7 +14,8 @@ namespace detail {
 HICON LoadIconResource(int id)
 {
     // Kept by module and id: each program's module has its own icon 128.
-    static std::map<std::pair<std::string, int>, std::unique_ptr<IconObject>> loaded;
+    // the guard of a static
+    static std::map<std::pair<std::string, int>, std::unique_ptr<IconObject>> loaded;  // GCOVR_EXCL_BR_LINE
     std::pair<std::string, int> key{AfxGetResourceHandle().module, id};
     if (const auto found = loaded.find(key); found != loaded.end())
         return found->second.get();

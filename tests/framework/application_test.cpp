@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 TEST(Application, AfxWinMainRunsTheDialogOnceModallyAsTheMainWindowAndEndsWithZero)
@@ -24,6 +26,26 @@ TEST(Application, AfxWinMainRunsTheDialogOnceModallyAsTheMainWindowAndEndsWithZe
         EXPECT_EQ(QGuiApplication::desktopFileName(), "rustle");
     }
     EXPECT_EQ(AfxGetApp(), nullptr);
+}
+
+// A name the application was made with stays; without one, and without even the
+// executable's path, it is "program". The application is the newest one made that lives.
+TEST(Application, ItKeepsTheNameItWasGivenAndIsTheNewestThatLives)
+{
+    {
+        CWinApp named("Orvo Sketch");
+        char program[] = "/opt/orvo/bin/rustle";
+        char* argv[] = {program, nullptr};
+        EXPECT_EQ(AfxWinMain(1, argv), 0);
+        EXPECT_EQ(QGuiApplication::desktopFileName(), "Orvo Sketch");
+    }
+    auto older = std::make_unique<CWinApp>();
+    CWinApp newer;
+    char* noArguments[] = {nullptr};
+    EXPECT_EQ(AfxWinMain(0, noArguments), 0);
+    EXPECT_STREQ(newer.m_pszAppName, "program");
+    older.reset();
+    EXPECT_EQ(AfxGetApp(), &newer);
 }
 
 }  // namespace

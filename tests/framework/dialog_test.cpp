@@ -23,6 +23,12 @@ TEST(DialogInitialisation, TheDataFillsTheSortedListInTheOrderOfTheItemsBytes)
     for (int i = 0; i < list->count(); ++i)
         items += list->itemText(i).toStdString() + " ";
     EXPECT_EQ(items, "7A08-7A10：スター・雲 7AC9-7AD1：地上a-b3 7DCA-7DD1：海 B000-B001：城 ");
+
+    // Without data for the template the list stays empty.
+    const ResourceTable withoutData{"rustle", rustle::kComposer.resources.Table().dialogs, {}};
+    NoiseDialog bare(withoutData);
+    ASSERT_TRUE(ShowActive(bare));
+    EXPECT_EQ(ControlWidget<QComboBox>(bare, kList)->count(), 0);
 }
 
 using RegionList = ShownNoiseDialog;
@@ -79,6 +85,21 @@ TEST_F(DialogKeyboard, EnterClicksAFocusedButtonIsIgnoredByTheOutputBoxAndElsewh
     EXPECT_EQ(dialog.length, 5);
 }
 
+// Left and Right in the list's text field move the caret and pick nothing.
+TEST_F(RegionList, TheArrowsInItsTextFieldMoveTheCaret)
+{
+    auto* field = ControlWidget<QComboBox>(dialog, ids.regionList)->lineEdit();
+    FocusControl(dialog, ids.regionList);
+    field->setCursorPosition(1);
+    PressKey(Qt::Key_Right);
+    EXPECT_EQ(field->cursorPosition(), 2);
+    PressKey(Qt::Key_Left);
+    PressKey(Qt::Key_Left);
+    EXPECT_EQ(field->cursorPosition(), 0);
+    EXPECT_EQ(dialog.list.GetCurSel(), 0);
+    EXPECT_TRUE(dialog.selections.empty());
+}
+
 TEST(DialogClosing, EscapeAltF4AndTheCloseBoxCancel)
 {
     for (const QKeyCombination way : {QKeyCombination(Qt::Key_Escape), Qt::AltModifier | Qt::Key_F4, {}}) {
@@ -130,6 +151,25 @@ TEST_F(MessageMap, PaintingTheDragIconAndCommandsTheDialogDoesNotTakeFindTheirHa
     PressKey(Qt::Key_F1);
     EXPECT_EQ(app.helpRequests, 1);
     EXPECT_EQ(EndCode(dialog), 0);
+}
+
+// With Shift or Ctrl held, Escape, F1 and Enter are the control's keys, not the dialog's.
+// Enter with the focus on the dialog itself, on no control, means OK.
+TEST_F(DialogKeyboard, ModifiedKeysAreNotTheDialogsAndEnterOnTheDialogItselfMeansOk)
+{
+    HelpfulApp app;
+    FocusControl(dialog, ids.rest);
+    PressKey(Qt::Key_Escape, Qt::ShiftModifier);
+    PressKey(Qt::Key_F1, Qt::ControlModifier);
+    PressKey(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(EndCode(dialog), 0);
+    EXPECT_EQ(app.helpRequests, 0);
+    EXPECT_TRUE(dialog.clicks.empty());
+
+    dialog.GetSafeHwnd()->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), dialog.GetSafeHwnd());
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(EndCode(dialog), IDOK);
 }
 
 }  // namespace

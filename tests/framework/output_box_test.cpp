@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -147,9 +148,16 @@ TEST_F(OutputBox, APasteInTheBoxIsTheDialogsCommandAndTheBoxKeepsItsText)
     dialog.output.GetWindowText(text);
     EXPECT_EQ(text.Str(), "0410");
 
+    // A clipboard without text gives the command no text.
+    QApplication::clipboard()->setImage(QImage(2, 2, QImage::Format_RGB32));
+    FocusControl(dialog, ids.output);
+    PressKey(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dialog.pastes, (std::vector<std::string>{"44 50", "44 50", "44 50", ""}));
+
+    QApplication::clipboard()->setText("44 50");
     FocusControl(dialog, ids.regionList);
     PressKey(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(dialog.pastes.size(), 3U);
+    EXPECT_EQ(dialog.pastes.size(), 4U);
     EXPECT_EQ(ControlWidget<QComboBox>(dialog, ids.regionList)->lineEdit()->text().right(5), "44 50");
 }
 
@@ -180,6 +188,11 @@ TEST_F(OutputBox, ABalloonShowsItsMessageBelowTheBoxUntilTheNextKeyOrClick)
     EXPECT_EQ(ShownBalloon(), nullptr);
 
     dialog.output.ShowBalloonTip("title", "text");
+    ASSERT_NE(ShownBalloon(), nullptr);
+    EXPECT_EQ(ShownBalloon()->windowTitle(), "title\ntext");
+    dialog.output.ShowBalloonTip(nullptr, nullptr);
+    ASSERT_NE(ShownBalloon(), nullptr);
+    EXPECT_EQ(ShownBalloon()->windowTitle(), "");
     dialog.output.ShowBalloonTip("", "the second");
     ASSERT_NE(ShownBalloon(), nullptr);
     EXPECT_EQ(ShownBalloon()->windowTitle(), "the second");

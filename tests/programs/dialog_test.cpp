@@ -3,7 +3,9 @@
 #include "tests/programs/program_dialog.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -104,6 +106,28 @@ TEST_P(ProgramDialog, PastedBytesComeBackAsTheirClicksAndARefusedPasteChangesNot
     Click(ids.back);
     EXPECT_EQ(driver->ShownBalloon(), std::nullopt);
     EXPECT_NE(driver->Show(), before);
+}
+
+// Minimised, the dialog paints its background and, where MinimisedIconOrigin puts it, the
+// program's 32-pixel picture: nothing else of its own.
+TEST_P(ProgramDialog, MinimisedItPaintsItsIconOnItsBackground)
+{
+    QWidget* window = dialog->GetSafeHwnd();
+    window->showMinimized();
+    ASSERT_TRUE(window->isMinimized());
+    QImage painted(window->size(), QImage::Format_RGB32);
+    window->render(&painted, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+
+    const std::string_view name = GetParam().program().name;
+    const QImage picture(QStringLiteral(":/%1/%2/icon-32.xpm")
+                             .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
+                             .arg(IDI_COMPOSER));
+    ASSERT_EQ(picture.size(), QSize(32, 32));
+    const CPoint origin = MinimisedIconOrigin({0, 0, window->width(), window->height()}, {32, 32});
+    QImage expected(painted.size(), QImage::Format_RGB32);
+    expected.fill(window->palette().window().color());
+    QPainter(&expected).drawImage(QPoint(origin.x, origin.y), picture);
+    EXPECT_EQ(painted, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramDialog, testing::ValuesIn(ProgramsUnderTest()), testing::PrintToStringParamName());

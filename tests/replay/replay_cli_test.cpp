@@ -108,6 +108,41 @@ TEST(ReplayTool, ABadLineOrProgramNameStopsSayingWhy)
     }
 }
 
+// A number out of range names the range the action takes: its ends are taken, and the
+// numbers just beyond them are not.
+TEST(ReplayTool, AnOutOfRangeNumberNamesTheRangeTheActionTakes)
+{
+    for (const char* program : {"rustle", "pulsar", "twinwave"}) {
+        for (const char* name : {"region", "length"}) {
+            const std::string action = name;
+            const ReplayRun refused = Replay(program, action + " 999\n");
+            const std::string prefix = "composer-replay: line 1: " + action + " 999 is out of range (0 to ";
+            ASSERT_TRUE(refused.err.starts_with(prefix) && refused.err.ends_with(")\n")) << refused.err;
+            const std::string last = refused.err.substr(prefix.size(), refused.err.size() - prefix.size() - 2);
+            for (const std::string& taken : {std::string("0"), last})
+                EXPECT_EQ(Replay(program, action + " " + taken + "\nshow\n").status, 0) << program << " " << taken;
+            for (const std::string& beyond : {std::string("-1"), std::to_string(std::stoi(last) + 1)}) {
+                const ReplayRun run = Replay(program, action + " " + beyond + "\n");
+                EXPECT_EQ(run.err, "composer-replay: line 1: " + action + " " + beyond + " is out of range (0 to " + last
+                                       + ")\n");
+            }
+        }
+    }
+    EXPECT_NE(Replay("rustle", "region 5\n").err.find("(0 to 4)"), std::string::npos);
+    EXPECT_NE(Replay("twinwave", "length 8\n").err.find("(0 to 7)"), std::string::npos);
+}
+
+// A quoted word shows printable ASCII as it is, its ends (space and "~") included, and the
+// bytes just outside it escaped.
+TEST(ReplayTool, AQuotedWordEscapesExactlyTheBytesOutsidePrintableAscii)
+{
+    const ReplayRun run = Replay("pulsar", "paste 14 ~\x7F\x1F !}\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.starts_with("composer-replay: line 1: paste '14 ~\\x7F\\x1F !}': ")) << run.err;
+    const ReplayRun decoded = Replay("decode rustle \" ~\x7F\" 00", "");
+    EXPECT_EQ(decoded.err, "composer-replay: decode: ' ~\\x7F' is no region of rustle (0 to 4)\n");
+}
+
 // Asked for, the usage and the version go to standard output, and all is well.
 TEST(ReplayTool, HelpAndVersionAreAnswersNotErrors)
 {
@@ -385,6 +420,7 @@ TEST(ReplayTool, ByteOrderMarksAndBytesThatAreNoUtf16)
         {le + "\xB5\xDF", 2, 1, "line 2: UTF-16 low surrogate DFB5 at byte 12 without a high surrogate before it"},
         {be + "\xD8\x3C\xDF\xB5\xDF\xB5", 2, 1, "line 2: UTF-16 low surrogate DFB5 at byte 16 without a high"},
         {le + "s", 2, 1, "line 2: UTF-16 of an odd number of bytes: byte 12, the last, is half a character"},
+        {le + "\x3C\xD8s", 2, 1, "line 2: UTF-16 of an odd number of bytes: byte 14, the last, is half a character"},
         {be + std::string("\0s\0h\0o\0w\0\n\0", 11), 2, 2, "line 3: UTF-16 of an odd number of bytes: byte 22,"},
     };
     for (const auto& c : cases) {

@@ -5,8 +5,9 @@
 // gives it, which the Linux build gives it too (a control the description does not name, its
 // caption, as there), and no two controls may share a name but the keys that play nothing;
 // its role is the one the system's standard object gives it, and a push button's description
-// is its name, as its tooltip says. It prints what it hears, one control a line, and closes
-// each dialog.
+// is its name, as its tooltip says. The rest is the system's: what a child would be called,
+// no interface an accessible object lacks, the window around the control. It prints what it
+// hears, one control a line, and closes each dialog.
 //   accessible_names.exe PROGRAM...
 #include "framework/detail/control_kind.h"
 #include "tests/support/programs_under_test.h"
@@ -58,7 +59,15 @@ struct Heard {
     std::string name;
     std::string description;
     long role = 0;
+    // Asked beyond the control itself: the name and description of its first child, which
+    // none of these controls has, and an interface no accessible object has.
+    HRESULT childName = S_OK;
+    HRESULT childDescription = S_OK;
+    HRESULT otherInterface = S_OK;
 };
+
+// An interface no accessible object has.
+constexpr GUID kNoSuchInterface = {0x6f72766f, 0x6e6f, 0x6e65, {0x6e, 0x6f, 0x20, 0x73, 0x75, 0x63, 0x68, 0x21}};
 
 std::string Take(BSTR text)
 {
@@ -82,26 +91,37 @@ Heard Listen(IAccessible* object)
     heard.name = Take(name);
     heard.description = Take(description);
     heard.role = role.vt == VT_I4 ? role.lVal : 0;
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = 1;
+    heard.childName = object->get_accName(child, &name);
+    heard.childDescription = object->get_accDescription(child, &description);
+    Take(name);
+    Take(description);
+    IUnknown* other = nullptr;
+    heard.otherInterface = object->QueryInterface(kNoSuchInterface, reinterpret_cast<void**>(&other));
+    if (other != nullptr)
+        other->Release();
     object->Release();
     return heard;
 }
 
-// What the program's control `control` answers, through the message the system sends it.
-Heard ListenToProgram(HWND control)
+// What the program's control `control` answers for its part `part` (its client area, or
+// the window around it), through the message the system sends it.
+Heard ListenToProgram(HWND control, LONG part = OBJID_CLIENT)
 {
     IAccessible* object = nullptr;
-    return SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+    return SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(part), __uuidof(IAccessible),
                                                 reinterpret_cast<void**>(&object)))
                ? Listen(object)
                : Heard{};
 }
 
 // What the system's standard object says of `control`, made here without asking the program.
-Heard ListenToSystem(HWND control)
+Heard ListenToSystem(HWND control, LONG part = OBJID_CLIENT)
 {
     IAccessible* object = nullptr;
-    return SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                               reinterpret_cast<void**>(&object)))
+    return SUCCEEDED(CreateStdAccessibleObject(control, part, __uuidof(IAccessible), reinterpret_cast<void**>(&object)))
                ? Listen(object)
                : Heard{};
 }
@@ -154,6 +174,15 @@ int CheckProgram(const ProgramUnderTest& subject)
         const bool pushButton = detail::KindOf(*item) == detail::ControlKind::PushButton;
         if (heard.description != (pushButton ? heard.name : system.description))
             fail(of + "is described as '" + heard.description + "'");
+        if (heard.childName != system.childName || heard.childDescription != system.childDescription)
+            fail(of + "answers for a child otherwise than the system");
+        if (heard.otherInterface != E_NOINTERFACE)
+            fail(of + "has an interface no accessible object has");
+        // The window around the control is the system's.
+        const Heard window = ListenToProgram(control, OBJID_WINDOW);
+        if (const Heard systemWindow = ListenToSystem(control, OBJID_WINDOW);
+            window.name != systemWindow.name || window.role != systemWindow.role)
+            fail(of + "has a window called '" + window.name + "' of role " + std::to_string(window.role));
         // A list's text field is the list to a screen reader.
         if (HWND field = FindWindowExW(control, nullptr, L"Edit", nullptr); field != nullptr) {
             if (const Heard fieldHeard = ListenToProgram(field); fieldHeard.name != heard.name)

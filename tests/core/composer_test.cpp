@@ -1,6 +1,9 @@
-// A paste as the dialog runs it: one exchange with the controls, or none at all.
+// Operations as the dialog runs them: one exchange with the controls, or none at all.
 #include "core/composer.h"
 #include "core/paste_message.h"
+#include "core/single_byte_channel.h"
+#include "pulsar/program.h"
+#include "rustle/program.h"
 #include "twinwave/program.h"
 
 #include <gtest/gtest.h>
@@ -91,4 +94,39 @@ TEST(ComposerPaste, ARefusedPasteWritesNothing)
     Dialog dialog;
     EXPECT_EQ(PasteRefusalMessage(*dialog.composer.Paste(twinwave::kProgram, "8114 FF")),
               "貼り付けできません：3 バイト目はこの領域では書けません");
+}
+
+// An edit the voice has no bytes for, from a caller that passes one, is refused without a
+// look at the controls; so are the edits that write nothing. A key's bytes need a checked
+// radio position: with none checked, its click writes nothing.
+TEST(ComposerEdits, WhatTheVoiceCannotWriteIsRefusedAndWritesNothing)
+{
+    for (const Program* program : {&rustle::kProgram, &pulsar::kProgram, &twinwave::kProgram}) {
+        const Channel& channel = program->channel;
+        const auto* singleByte = dynamic_cast<const SingleByteChannel*>(&channel);
+        const int values = singleByte != nullptr ? singleByte->EventCount() : 0x100;
+        ComposerState state;
+        CountingView view;
+        Composer composer(channel, state, view);
+        composer.SetUp();
+        EXPECT_NE(channel.Written(state, {EditKind::Event, values - 1}, 0), "") << program->name;
+        for (const Edit edit : {Edit{EditKind::Event, values}, Edit{EditKind::Event, -1}, Edit{}}) {
+            EXPECT_EQ(channel.Written(state, edit, 0), "") << program->name << " " << edit.value;
+            EXPECT_FALSE(composer.Run(edit)) << program->name << " " << edit.value;
+        }
+        EXPECT_EQ(channel.Written(state, {EditKind::Undo}, 0), "");
+        for (const int position : {-1, kLengthPositions})
+            EXPECT_EQ(channel.Written(state, {EditKind::Event, program->restValue}, position), "") << position;
+        EXPECT_EQ(view.reads, 0) << program->name;
+
+        view.boxes.lengthIndex = -1;
+        EXPECT_TRUE(composer.Run({EditKind::Event, program->restValue}));
+        EXPECT_EQ(view.output, "") << program->name;
+        EXPECT_EQ(view.boxes.byteCount, 0) << program->name;
+        EXPECT_TRUE(state.history.IsEmpty()) << program->name;
+
+        // An id that is no push button has neither an edit nor a name.
+        EXPECT_EQ(ButtonEdit(*program, program->ids.output), std::nullopt);
+        EXPECT_EQ(ButtonName(*program, program->ids.output), std::nullopt);
+    }
 }
