@@ -4,6 +4,7 @@
 // messages they answer.
 #include "framework/win32/windows_api.h"
 
+#include "framework/detail/backend.h"
 #include "framework/win32/text.h"
 #include "tests/monkey/monkey_dialog.h"
 
@@ -82,13 +83,6 @@ std::string ClassOf(HWND window)
     std::array<wchar_t, 32> name{};
     GetClassNameW(window, name.data(), static_cast<int>(name.size()));
     return detail::ToUtf8(name.data());
-}
-
-std::string TextOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return detail::ToUtf8(text.c_str());
 }
 
 bool IsPushButton(HWND control)
@@ -181,7 +175,7 @@ public:
         Settle();
         HWND balloon = nullptr;
         EnumThreadWindows(threadId_, FindBalloon, reinterpret_cast<LPARAM>(&balloon));
-        return balloon != nullptr ? std::optional(TextOf(balloon)) : std::nullopt;
+        return balloon != nullptr ? std::optional(detail::WindowText(balloon)) : std::nullopt;
     }
 
     std::string Show() const override
@@ -327,7 +321,7 @@ private:
                 fields.lengthIndex = fields.lengthIndex == -1 ? i : -2;  // -2: two checked
         }
         const auto region = static_cast<int>(SendMessageW(Control(ids_.regionList), CB_GETCURSEL, 0, 0));
-        shown_ = FormatShowLine(region, fields, TextOf(Control(ids_.output)));
+        shown_ = FormatShowLine(region, fields, detail::WindowText(Control(ids_.output)));
         HWND control = GetFocus();
         while (control != nullptr && GetParent(control) != window_)
             control = GetParent(control);  // the list's text field is the list's
@@ -337,7 +331,7 @@ private:
     // A number box's number; a box that holds anything else shows as -1.
     int Number(int id) const
     {
-        const std::string text = TextOf(Control(id));
+        const std::string text = detail::WindowText(Control(id));
         char* end = nullptr;
         const long value = std::strtol(text.c_str(), &end, 10);
         return !text.empty() && *end == '\0' ? static_cast<int>(value) : -1;

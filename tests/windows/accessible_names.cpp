@@ -10,38 +10,19 @@
 // hears, one control a line, and closes each dialog.
 //   accessible_names.exe PROGRAM...
 #include "framework/detail/control_kind.h"
+#include "framework/win32/text.h"
 #include "tests/support/programs_under_test.h"
-
-#include <windows.h>
 
 #include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
-
-std::wstring Wide(const char* text)
-{
-    std::wstring wide(std::strlen(text), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), static_cast<int>(wide.size()) + 1)));
-    return wide.substr(0, wide.find(L'\0'));
-}
-
-std::string Utf8(const std::wstring& text)
-{
-    std::string bytes(text.size() * 3, '\0');
-    bytes.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                              bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                                              nullptr)));
-    return bytes;
-}
 
 // The dialog titled `title`, waited for up to 20 s.
 HWND FindDialog(const std::wstring& title)
@@ -71,7 +52,7 @@ constexpr GUID kNoSuchInterface = {0x6f72766f, 0x6e6f, 0x6e65, {0x6e, 0x6f, 0x20
 
 std::string Take(BSTR text)
 {
-    const std::string bytes = text != nullptr ? Utf8(std::wstring(text, SysStringLen(text))) : std::string();
+    const std::string bytes = text != nullptr ? detail::ToUtf8(std::wstring_view(text, SysStringLen(text))) : std::string();
     SysFreeString(text);
     return bytes;
 }
@@ -136,7 +117,7 @@ int CheckProgram(const ProgramUnderTest& subject)
         std::printf("FAIL: %s\n", what.c_str());
         ++failures;
     };
-    HWND dialog = FindDialog(Wide(dialogTemplate.title));
+    HWND dialog = FindDialog(detail::ToNative(dialogTemplate.title));
     if (dialog == nullptr) {
         fail(std::string("no window titled ") + dialogTemplate.title);
         return failures;
