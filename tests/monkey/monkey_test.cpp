@@ -57,12 +57,6 @@ protected:
         ASSERT_EQ(dialog_->Driver().Show(), expected_.Show()) << "right after set-up";
     }
 
-    template <class T, std::size_t N>
-    const T& Pick(const std::array<T, N>& from)
-    {
-        return from[random_() % N];
-    }
-
     // Ctrl+V where the focus is, with random text on the clipboard: the bytes the output box
     // shows, which its paste enters again after them, those bytes and a stray letter, a word,
     // or nothing. Only the output box pastes bytes; the list's text field takes text as text.
@@ -108,12 +102,12 @@ protected:
         std::string what = "the list opened with F4";
         int item = expected_.SelectedItem();
         for (int keys = static_cast<int>(random_() % 4); keys > 0; --keys) {
-            const KeyPress browse = Pick(kBrowseKeys);
+            const KeyPress browse = kBrowseKeys[random_() % kBrowseKeys.size()];
             dialog_->Press(browse);
             item = reference::ListItemAfterKey(program_, list_, item, browse).value_or(item);
             what += ", " + reference::Describe(browse);
         }
-        const KeyPress closing = Pick(kClosingKeys);
+        const KeyPress closing = kClosingKeys[random_() % kClosingKeys.size()];
         dialog_->Press(closing);
         what += ", " + reference::Describe(closing);
         std::optional<int> taken;
