@@ -7,6 +7,7 @@
 #include "framework/detail/backend.h"
 #include "framework/win32/text.h"
 #include "tests/monkey/monkey_dialog.h"
+#include "tests/support/show_line.h"
 
 #include <gtest/gtest.h>
 
@@ -309,19 +310,14 @@ private:
     // On the dialog's thread: what the controls show, and where the focus is.
     void ReadBack()
     {
-        ComposerFields fields;
-        fields.byteCount = Number(ids_.count);
-        fields.byteBudget = Number(ids_.budget);
-        for (std::size_t i = 0; i < fields.durations.size(); ++i)
-            fields.durations[i] = Number(ids_.firstDuration + static_cast<int>(i));
-        fields.durationTotal = Number(ids_.total);
-        fields.lengthIndex = -1;
+        int lengthIndex = -1;
         for (int i = 0; i < kLengthPositions; ++i) {
             if (SendMessageW(Control(ids_.firstLength + i), BM_GETCHECK, 0, 0) == BST_CHECKED)
-                fields.lengthIndex = fields.lengthIndex == -1 ? i : -2;  // -2: two checked
+                lengthIndex = lengthIndex == -1 ? i : -2;  // -2: two checked
         }
         const auto region = static_cast<int>(SendMessageW(Control(ids_.regionList), CB_GETCURSEL, 0, 0));
-        shown_ = FormatShowLine(region, fields, detail::WindowText(Control(ids_.output)));
+        shown_ = ShowLine(ids_, region, [this](int id) { return Number(id); }, lengthIndex,
+                          detail::WindowText(Control(ids_.output)));
         HWND control = GetFocus();
         while (control != nullptr && GetParent(control) != window_)
             control = GetParent(control);  // the list's text field is the list's

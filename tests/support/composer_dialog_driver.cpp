@@ -1,6 +1,7 @@
 #include "tests/support/composer_dialog_driver.h"
 
 #include "core/duration_groups.h"
+#include "tests/support/show_line.h"
 #include "tests/support/widget_driver.h"
 
 #include <QApplication>
@@ -84,12 +85,6 @@ std::string ComposerDialogDriver::Output() const
 
 std::string ComposerDialogDriver::Show() const
 {
-    ComposerFields shown;
-    shown.byteCount = Number(ids_.count);
-    shown.byteBudget = Number(ids_.budget);
-    for (std::size_t i = 0; i < shown.durations.size(); ++i)
-        shown.durations[i] = Number(ids_.firstDuration + static_cast<int>(i));
-    shown.durationTotal = Number(ids_.total);
-    shown.lengthIndex = CheckedLength();
-    return FormatShowLine(ControlWidget<QComboBox>(dialog_, ids_.regionList)->currentIndex(), shown, Output());
+    return ShowLine(ids_, ControlWidget<QComboBox>(dialog_, ids_.regionList)->currentIndex(),
+                    [this](int id) { return Number(id); }, CheckedLength(), Output());
 }

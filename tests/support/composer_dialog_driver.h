@@ -19,7 +19,8 @@ public:
     // False, and nothing clicked, when `controlId` is no push button of the dialog.
     bool Click(int controlId) override;
     std::string Show() const override;
-    // A failed expectation: the dialog takes no paste yet.
+    // Ctrl+V in the output box with `text` on the clipboard; the balloon's message when the
+    // dialog refuses it.
     std::optional<std::string> Paste(std::string_view text) override;
 
     // The number box `id` as a number; a failed expectation when it holds anything else.
