@@ -2,9 +2,7 @@
 // of the program tried on the composition itself, in the documented order.
 #include "core/clicks_from_bytes.h"
 #include "core/duration_groups.h"
-#include "pulsar/program.h"
-#include "rustle/program.h"
-#include "twinwave/program.h"
+#include "tests/core/all_programs.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +20,6 @@ void PrintTo(const ButtonClick& click, std::ostream* out)
 }
 
 namespace {
-
-const Program* const kPrograms[] = {&rustle::kProgram, &pulsar::kProgram, &twinwave::kProgram};
 
 // The push buttons that write, in the documented order: the rest, the keys left to right, the end.
 std::vector<ButtonClick> ButtonsInOrder(const Program& program)

@@ -2,9 +2,7 @@
 #include "core/composer.h"
 #include "core/paste_message.h"
 #include "core/single_byte_channel.h"
-#include "pulsar/program.h"
-#include "rustle/program.h"
-#include "twinwave/program.h"
+#include "tests/core/all_programs.h"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +99,7 @@ TEST(ComposerPaste, ARefusedPasteWritesNothing)
 // radio position: with none checked, its click writes nothing.
 TEST(ComposerEdits, WhatTheVoiceCannotWriteIsRefusedAndWritesNothing)
 {
-    for (const Program* program : {&rustle::kProgram, &pulsar::kProgram, &twinwave::kProgram}) {
+    for (const Program* program : kPrograms) {
         const Channel& channel = program->channel;
         const auto* singleByte = dynamic_cast<const SingleByteChannel*>(&channel);
         const int values = singleByte != nullptr ? singleByte->EventCount() : 0x100;

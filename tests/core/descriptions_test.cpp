@@ -1,7 +1,5 @@
 // The programs' descriptions checked against the rules they follow, not against copies of them.
-#include "pulsar/program.h"
-#include "rustle/program.h"
-#include "twinwave/program.h"
+#include "tests/core/all_programs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +8,6 @@
 #include <utility>
 
 namespace {
-
-const Program* const kPrograms[] = {&rustle::kProgram, &pulsar::kProgram, &twinwave::kProgram};
 
 // The five-bit event value behind an event index: the rest 2, the keys 3..31, and 1 for
 // the lone "d" at the right end of pulsar's keyboard.

@@ -16,12 +16,12 @@ namespace {
 
 // The square-wave program's template, whose list shows 10 rows when open, with 21 labels
 // that sort alike with or without case: apple 0, banana 1, bay 2, cherry 3, d01 4 .. d17 20.
-constexpr int kList = pulsar::kIds.regionList;
+constexpr int kRegionList = pulsar::kIds.regionList;
 constexpr DialogInitRecord kLabels[] = {
-    {kList, "d01"}, {kList, "d02"}, {kList, "d03"}, {kList, "d04"}, {kList, "d05"}, {kList, "d06"},
-    {kList, "d07"}, {kList, "d08"}, {kList, "d09"}, {kList, "d10"}, {kList, "d11"}, {kList, "d12"},
-    {kList, "d13"}, {kList, "d14"}, {kList, "d15"}, {kList, "d16"}, {kList, "d17"}, {kList, "cherry"},
-    {kList, "bay"}, {kList, "banana"}, {kList, "apple"}};
+    {kRegionList, "d01"}, {kRegionList, "d02"}, {kRegionList, "d03"}, {kRegionList, "d04"}, {kRegionList, "d05"}, {kRegionList, "d06"},
+    {kRegionList, "d07"}, {kRegionList, "d08"}, {kRegionList, "d09"}, {kRegionList, "d10"}, {kRegionList, "d11"}, {kRegionList, "d12"},
+    {kRegionList, "d13"}, {kRegionList, "d14"}, {kRegionList, "d15"}, {kRegionList, "d16"}, {kRegionList, "d17"}, {kRegionList, "cherry"},
+    {kRegionList, "bay"}, {kRegionList, "banana"}, {kRegionList, "apple"}};
 constexpr DialogInitResource kInit[] = {{IDD_COMPOSER, kLabels}};
 
 // A dialog with only that list, on its first item, which records each selection change.
@@ -40,7 +40,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
         CDialog::DoDataExchange(pDX);
-        DDX_Control(pDX, kList, list);
+        DDX_Control(pDX, kRegionList, list);
     }
     BOOL OnInitDialog() override
     {
@@ -54,7 +54,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(ListDialog, CDialog)
-    ON_CBN_SELCHANGE(kList, OnListChange)
+    ON_CBN_SELCHANGE(kRegionList, OnListChange)
 END_MESSAGE_MAP()
 
 QAbstractItemView* OpenList()
@@ -68,10 +68,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(ShowActive(dialog));
-        widget = ControlWidget<QComboBox>(dialog, kList);
+        widget = ControlWidget<QComboBox>(dialog, kRegionList);
         ASSERT_EQ(widget->count(), 21);
         ASSERT_EQ(widget->itemText(3).toStdString(), "cherry");
-        FocusControl(dialog, kList);
+        FocusControl(dialog, kRegionList);
     }
 
     // Presses each key in turn; the items the list was on after each.
