@@ -32,20 +32,20 @@ std::variant<std::string, BytesRefusal> Digits(std::string_view text)
     return digits;
 }
 
-struct Button {
+struct WritingButton {
     int controlId;
     Edit edit;
 };
 
 // The push buttons that write something, in the order they are tried.
-std::vector<Button> WritingButtons(const Program& program)
+std::vector<WritingButton> WritingButtons(const Program& program)
 {
     std::vector<int> ids{program.ids.rest};
     for (const Key& key : program.keys)
         ids.push_back(key.controlId);
     ids.push_back(program.ids.end);
 
-    std::vector<Button> buttons;
+    std::vector<WritingButton> buttons;
     for (const int id : ids) {
         const Edit edit = ButtonEdit(program, id).value_or(Edit{});
         if (edit.kind == EditKind::Event || edit.kind == EditKind::EndMarker)
@@ -116,7 +116,7 @@ private:
 
     const Channel& channel_;
     int region_;
-    std::vector<Button> buttons_;
+    std::vector<WritingButton> buttons_;
     std::map<int, Table> tables_;  // by newest entry
 };
 

@@ -4,8 +4,9 @@
 # compile_commands.json). Any finding fails the run.
 #   scripts/lint.sh [--all] [BUILD_DIR [WINDOWS_BUILD_DIR]]     BUILD_DIR defaults to build/default
 # clang-tidy reads the programs, the framework, the core, the reference model, the fuzz
-# targets and the shared test helpers; --all adds every test file (slow: the test files
-# pull in GoogleTest and Qt Test, and parsing those dominates). cppcheck always reads every
+# targets and the shared test helpers, each target's files as one unit
+# (scripts/unified_sources.py); --all adds every test file (slower: the test files pull in
+# GoogleTest and Qt Test, and parsing those dominates). cppcheck always reads every
 # file. With a Windows build (the windows preset) both also read what only that build
 # compiles, the framework's Win32 backend and composer-replay's console, for the MinGW-w64
 # target.
@@ -32,7 +33,8 @@ tidy() {
     local dir=$1 files=$2
     shift 2
     echo "== clang-tidy ($dir)"
-    run-clang-tidy-14 -quiet -p "$dir" -j "$jobs" -header-filter="$own_headers" "$@" "$files" \
+    scripts/unified_sources.py "$dir" "$files" "$dir/lint-units"
+    run-clang-tidy-14 -quiet -p "$dir/lint-units" -j "$jobs" -header-filter="$own_headers" "$@" \
         >"$dir/clang-tidy.log" 2>&1 || {
         grep -E -A3 '(warning|error): ' "$dir/clang-tidy.log" >&2
         echo "lint: clang-tidy found the faults above (full log: $dir/clang-tidy.log)" >&2
