@@ -7,9 +7,10 @@ configured build, including that target's source files, and their compile databa
 Parsing the toolkit's headers is most of clang-tidy's time, and one unit parses them once
 for all of a target's files. Each unit's name holds "UnifiedSource" because only then does
 the static analyzer analyse the source files that a unit includes as it would their own
-units. misc-unused-using-decls reads a unit's main file alone: a file with a
-using-declaration stays a unit of its own. The units of a unity build are read as the files
-they include.
+units. A unit stands in OUT_DIR where its files stand in the source tree, beside a copy of
+the .clang-tidy that configures them, so that the same checks read them. misc-unused-using-decls
+reads a unit's main file alone: a file with a using-declaration stays a unit of its own. The
+units of a unity build are read as the files they include.
 """
 import json
 import os
@@ -34,9 +35,17 @@ def sources(entry):
     return [entry["file"]]
 
 
+def configuration(source):
+    """The folder of the .clang-tidy that configures `source`."""
+    folder = os.path.dirname(source)
+    while not os.path.exists(os.path.join(folder, ".clang-tidy")) and folder != os.path.dirname(folder):
+        folder = os.path.dirname(folder)
+    return folder
+
+
 def main(build, files_regex, out):
     wanted = re.compile(files_regex)
-    units = {}  # (target, directory, flags) -> source files
+    units = {}  # (configuration, target, directory, flags) -> source files
     alone = []
     for entry in json.loads(read(os.path.join(build, "compile_commands.json"))):
         chosen = [source for source in sources(entry) if wanted.match(source)]
@@ -50,13 +59,16 @@ def main(build, files_regex, out):
             if USING_DECLARATION.search(read(source)):
                 alone.append({"directory": entry["directory"], "file": source, "arguments": [*flags, "-c", source]})
             else:
-                units.setdefault((target, entry["directory"], flags), []).append(source)
+                units.setdefault((configuration(source), target, entry["directory"], flags), []).append(source)
 
     shutil.rmtree(out, ignore_errors=True)
     os.makedirs(out)
     database = list(alone)
-    for (target, directory, flags), included in units.items():
-        unit = os.path.join(os.path.abspath(out), f"UnifiedSource-{target}.cpp")
+    for (config, target, directory, flags), included in units.items():
+        folder = os.path.join(os.path.abspath(out), os.path.relpath(config))
+        os.makedirs(folder, exist_ok=True)
+        shutil.copy(os.path.join(config, ".clang-tidy"), folder)
+        unit = os.path.join(folder, f"UnifiedSource-{target}.cpp")
         with open(unit, "w", encoding="utf-8") as f:
             f.writelines(f'#include "{source}"  // NOLINT(bugprone-suspicious-include)\n' for source in included)
         database.append({"directory": directory, "file": unit, "arguments": [*flags, "-c", unit, "-o", unit + ".o"]})
