@@ -85,21 +85,6 @@ TEST_F(DialogKeyboard, EnterClicksAFocusedButtonIsIgnoredByTheOutputBoxAndElsewh
     EXPECT_EQ(dialog.length, 5);
 }
 
-// Left and Right in the list's text field move the caret and pick nothing.
-TEST_F(RegionList, TheArrowsInItsTextFieldMoveTheCaret)
-{
-    auto* field = ControlWidget<QComboBox>(dialog, ids.regionList)->lineEdit();
-    FocusControl(dialog, ids.regionList);
-    field->setCursorPosition(1);
-    PressKey(Qt::Key_Right);
-    EXPECT_EQ(field->cursorPosition(), 2);
-    PressKey(Qt::Key_Left);
-    PressKey(Qt::Key_Left);
-    EXPECT_EQ(field->cursorPosition(), 0);
-    EXPECT_EQ(dialog.list.GetCurSel(), 0);
-    EXPECT_TRUE(dialog.selections.empty());
-}
-
 TEST(DialogClosing, EscapeAltF4AndTheCloseBoxCancel)
 {
     for (const QKeyCombination way : {QKeyCombination(Qt::Key_Escape), Qt::AltModifier | Qt::Key_F4, {}}) {

@@ -327,10 +327,9 @@ private:
     // A number box's number; a box that holds anything else shows as -1.
     int Number(int id) const
     {
-        const std::string text = detail::WindowText(Control(id));
-        char* end = nullptr;
-        const long value = std::strtol(text.c_str(), &end, 10);
-        return !text.empty() && *end == '\0' ? static_cast<int>(value) : -1;
+        BOOL isNumber = FALSE;
+        const auto value = static_cast<int>(GetDlgItemInt(window_, id, &isNumber, TRUE));
+        return isNumber ? value : -1;
     }
 
     CWinApp app_;  // the dialog loads its icon through the application

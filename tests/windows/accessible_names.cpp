@@ -8,7 +8,6 @@
 // is its name, as its tooltip says. The rest is the system's: what a child would be called,
 // no interface an accessible object lacks, the window around the control. It prints what it
 // hears, one control a line, and closes each dialog.
-//   accessible_names.exe PROGRAM...
 #include "framework/detail/control_kind.h"
 #include "framework/win32/text.h"
 #include "tests/support/programs_under_test.h"
@@ -20,7 +19,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -178,23 +176,12 @@ int CheckProgram(const ProgramUnderTest& subject)
 
 }  // namespace
 
-int main(int argc, char** argv)
+int main()
 {
-    const auto programs = ProgramsUnderTest();
-    std::vector<const ProgramUnderTest*> subjects;
-    for (int i = 1; i < argc; ++i) {
-        const auto subject = std::ranges::find(programs, std::string_view(argv[i]),
-                                               [](const ProgramUnderTest& program) { return program.program().name; });
-        if (subject == programs.end()) {
-            std::fprintf(stderr, "usage: accessible_names.exe rustle|pulsar|twinwave...\n");
-            return 2;
-        }
-        subjects.push_back(&*subject);
-    }
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int failures = 0;
-    for (const ProgramUnderTest* subject : subjects)
-        failures += CheckProgram(*subject);
+    for (const ProgramUnderTest& subject : ProgramsUnderTest())
+        failures += CheckProgram(subject);
     CoUninitialize();
     return failures == 0 ? 0 : 1;
 }
