@@ -38,7 +38,8 @@ TEST_P(ProgramDialog, ControlsAreNamedByWhatTheyShowOrDoAndButtonsSayItOnHover)
         EXPECT_EQ(name(control), expected) << "control " << id;
         if (qobject_cast<QPushButton*>(control) != nullptr) {
             QTest::mouseMove(control);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return QToolTip::isVisible() && QToolTip::text().toStdString() == expected; }))
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&tip = expected] { return QToolTip::isVisible() && QToolTip::text().toStdString() == tip; }))
                 << "button " << id << " shows the tooltip '" << QToolTip::text().toStdString() << "'";
         }
     }
