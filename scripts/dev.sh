@@ -101,16 +101,19 @@ test)
     install_missing
     build
     build_windows
-    # The Windows tests mostly wait on Wine and their X servers, the static analysis only
-    # computes: they run side by side, and the Windows tests' report follows the analysis.
+    # The Windows tests mostly wait on Wine and their X servers, the static analysis and the
+    # fuzz targets only compute: they run side by side, and the Windows tests' report follows.
     ctest --preset windows >build/windows/ctest.log 2>&1 &
     windows_tests=$!
-    lint_status=0
-    scripts/lint.sh build/default build/windows || lint_status=$?
+    beside_status=0
+    {
+        scripts/lint.sh build/default build/windows &&
+            cmake --preset fuzz >/dev/null && cmake --build --preset fuzz && ctest --preset fuzz
+    } || beside_status=$?
     windows_status=0
     wait "$windows_tests" || windows_status=$?
     cat build/windows/ctest.log
-    [ "$lint_status" -eq 0 ] && [ "$windows_status" -eq 0 ] || exit 1
+    [ "$beside_status" -eq 0 ] && [ "$windows_status" -eq 0 ] || exit 1
     ctest --preset default
     # The sanitizer build counts coverage too, from its tests alone.
     cmake --preset asan >/dev/null
@@ -118,9 +121,6 @@ test)
     find build/asan -name '*.gcda' -delete
     ctest --preset asan
     scripts/coverage.sh build/asan
-    cmake --preset fuzz >/dev/null
-    cmake --build --preset fuzz
-    ctest --preset fuzz
     ;;
 coverage)
     packages+=(gcovr)
