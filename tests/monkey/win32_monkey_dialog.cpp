@@ -118,10 +118,18 @@ public:
         for (int wait = 0; wait < 1000 && (window_ == nullptr || GetForegroundWindow() != window_); ++wait) {
             Sleep(10);
             if (threadId_ != 0)
-                EnumThreadWindows(threadId_, FindDialog, reinterpret_cast<LPARAM>(&window_));
+                window_ = ShownWindow("#32770");
         }
         if (window_ == nullptr || GetForegroundWindow() != window_)
             return false;
+        // A number box gives its digits all but a one-pixel border, as in the Linux build: a
+        // count of 998 shows whole.
+        for (const int id : {ids_.count, ids_.total}) {
+            RECT box{}, text{};
+            GetWindowRect(Control(id), &box);
+            SendMessageW(Control(id), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+            EXPECT_EQ((box.right - box.left) - (text.right - text.left), 2) << "number box " << id;
+        }
         readBack = [this] { ReadBack(); };
         hook_ = SetWindowsHookExW(WH_KEYBOARD, TakeMark, nullptr, threadId_);
         return hook_ != nullptr && Settle();
@@ -174,8 +182,7 @@ public:
         ClickAt(CentreOf(Control(ids_.output)));
         PressPaste(std::string(text));
         Settle();
-        HWND balloon = nullptr;
-        EnumThreadWindows(threadId_, FindBalloon, reinterpret_cast<LPARAM>(&balloon));
+        HWND balloon = ShownWindow("tooltips_class32", TTS_BALLOON);
         return balloon != nullptr ? std::optional(detail::WindowText(balloon)) : std::nullopt;
     }
 
@@ -240,21 +247,18 @@ public:
     }
 
 private:
-    static BOOL CALLBACK FindDialog(HWND window, LPARAM found)
+    // A shown window of the dialog's thread of class `name` with style bits `style`, or nullptr.
+    HWND ShownWindow(const char* name, LONG_PTR style = 0) const
     {
-        if (ClassOf(window) != "#32770" || !IsWindowVisible(window))
-            return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-
-    static BOOL CALLBACK FindBalloon(HWND window, LPARAM found)
-    {
-        if (ClassOf(window) != "tooltips_class32" || !IsWindowVisible(window) ||
-            (GetWindowLongPtrW(window, GWL_STYLE) & TTS_BALLOON) == 0)
-            return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
+        struct Wanted { const char* name; LONG_PTR style; HWND found; } wanted{name, style, nullptr};
+        EnumThreadWindows(threadId_, [](HWND window, LPARAM asked) -> BOOL {
+            auto& sought = *reinterpret_cast<Wanted*>(asked);
+            const bool found = ClassOf(window) == sought.name && IsWindowVisible(window) &&
+                               (GetWindowLongPtrW(window, GWL_STYLE) & sought.style) == sought.style;
+            sought.found = found ? window : nullptr;
+            return found ? FALSE : TRUE;
+        }, reinterpret_cast<LPARAM>(&wanted));
+        return wanted.found;
     }
 
     HWND Control(int id) const { return GetDlgItem(window_, id); }
