@@ -21,5 +21,5 @@ endforeach()
 # main(): the toolkit's application object, then the tests (off-screen unless told).
 add_library(orvo_gui_test_main STATIC ${_support}/gui_test_main.cpp)
 target_link_libraries(orvo_gui_test_main PUBLIC Qt6::Widgets GTest::gtest PRIVATE orvo_warnings)
-# The static analysis reads these helpers file by file (scripts/lint.sh).
+# Shared by the test executables, the helpers compile file by file: each is seen to compile alone.
 set_target_properties(orvo_gui_test_support orvo_gui_test_main PROPERTIES UNITY_BUILD OFF)
