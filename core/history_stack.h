@@ -14,7 +14,7 @@ public:
     bool IsEmpty() const { return top_ == 0; }
     bool IsFull() const { return top_ == kCapacity; }
     int Newest() const { return entries_[Index(top_)]; }
-    // asked only with an entry to take back
+    // Asked only with an entry to take back.
     int BelowNewest() const { return top_ > 0 ? entries_[Index(top_ - 1)] : kEndMarker; }  // GCOVR_EXCL_BR_LINE
     // The entered events, oldest first, without the sentinel.
     std::span<const int> Entries() const { return std::span(entries_).subspan(1, Index(top_)); }

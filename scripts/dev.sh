@@ -65,6 +65,15 @@ build_windows() {
     cmake --build --preset windows
 }
 
+# counted_tests PRESET: configures and builds a preset made with coverage counts and runs its
+# tests; the counts are the tests' alone, not the build's.
+counted_tests() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+    find "build/$1" -name '*.gcda' -delete
+    ctest --preset "$1"
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -115,11 +124,7 @@ test)
     cat build/windows/ctest.log
     [ "$beside_status" -eq 0 ] && [ "$windows_status" -eq 0 ] || exit 1
     ctest --preset default
-    # The sanitizer build counts coverage too, from its tests alone.
-    cmake --preset asan >/dev/null
-    cmake --build --preset asan
-    find build/asan -name '*.gcda' -delete
-    ctest --preset asan
+    counted_tests asan
     scripts/coverage.sh build/asan
     ;;
 coverage)
@@ -127,20 +132,14 @@ coverage)
     [ "${2:-}" = windows ] && packages+=("${windows_packages[@]}")
     install_missing
     build
-    cmake --preset asan >/dev/null
-    cmake --build --preset asan
-    find build/asan -name '*.gcda' -delete
-    ctest --preset asan
+    counted_tests asan
     scripts/coverage.sh build/asan --html build/asan/coverage
     echo "report: build/asan/coverage/index.html"
     if [ "${2:-}" = windows ]; then
         # A build of its own, Debug with the counts: the shipped one stays as it is. Wine writes
         # the counts where the objects' absolute paths say, through its drive Z:.
         cmake --build --preset default --target composer_icons
-        cmake --preset windows-coverage >/dev/null
-        cmake --build --preset windows-coverage
-        find build/windows-coverage -name '*.gcda' -delete
-        ctest --preset windows-coverage
+        counted_tests windows-coverage
         scripts/coverage.sh build/windows-coverage --html build/windows-coverage/coverage
         echo "report: build/windows-coverage/coverage/index.html"
     fi

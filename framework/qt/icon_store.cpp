@@ -14,7 +14,7 @@ namespace detail {
 HICON LoadIconResource(int id)
 {
     // Kept by module and id: each program's module has its own icon 128.
-    // the guard of a static
+    // The guard of a static.
     static std::map<std::pair<std::string, int>, std::unique_ptr<IconObject>> loaded;  // GCOVR_EXCL_BR_LINE
     std::pair<std::string, int> key{AfxGetResourceHandle().module, id};
     if (const auto found = loaded.find(key); found != loaded.end())

@@ -234,16 +234,11 @@ BOOL DialogWindow::Initialise(HWND window)
             SendMessageW(control, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1L, rows.bottom / std::max(1L, rowHeight))), 0);
             continue;
         }
-        // A read-only number box draws no caret: its margins go to the text, and its border is
-        // one pixel (the dialog manager gives WS_BORDER a sunken edge of two, which the text
-        // keeps a pixel off), so that three digits fit a box 15 dialog units wide.
+        // A read-only number box draws no caret: its margins go to the text, so that three
+        // digits fit a box 15 dialog units wide (its one-pixel edge: memory_template.cpp).
         // The programs' boxes are read-only.
-        if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0) {  // GCOVR_EXCL_BR_LINE
-            const LONG_PTR edge = GetWindowLongPtrW(control, GWL_EXSTYLE);
-            SetWindowLongPtrW(control, GWL_EXSTYLE, (edge & ~WS_EX_CLIENTEDGE) | WS_EX_STATICEDGE);
-            SetWindowPos(control, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        if (kind == ControlKind::Edit && (item.style & ES_READONLY) != 0)  // GCOVR_EXCL_BR_LINE
             SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        }
         const bool readOnlyBox = kind == ControlKind::MultiLineEdit && (item.style & ES_READONLY) != 0;  // GCOVR_EXCL_BR_LINE
         if (readOnlyBox)
             SendMessageW(control, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&BreakAnywhere));

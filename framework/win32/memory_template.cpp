@@ -39,13 +39,28 @@ private:
     std::vector<std::uint16_t> words_;
 };
 
-// An edit box with WS_EX_RIGHT shows its text aligned right. The system's edit box takes
-// that from its own style: the extended style alone aligns text only in right-to-left
-// languages.
-std::uint32_t EditAlignment(const DialogItemTemplate& item)
+struct ItemStyles {
+    std::uint32_t style;
+    std::uint32_t exStyle;
+};
+
+// What the system's edit box takes from other styles than the template's. With WS_EX_RIGHT it
+// shows its text aligned right: the box takes that from its own style, the extended style
+// alone aligns text only in right-to-left languages. A read-only number box (one line) has a
+// one-pixel edge: the dialog manager would make WS_BORDER a sunken edge of two pixels, with
+// the text a pixel inside it, and three digits would not fit a box 15 dialog units wide.
+ItemStyles SystemStyles(const DialogItemTemplate& item)
 {
-    const bool edit = std::string_view(item.windowClass) == "EDIT";
-    return edit && (item.exStyle & WS_EX_RIGHT) != 0 ? ES_RIGHT : 0;
+    ItemStyles styles{item.style, item.exStyle};
+    if (std::string_view(item.windowClass) != "EDIT")
+        return styles;
+    if ((item.exStyle & WS_EX_RIGHT) != 0)
+        styles.style |= ES_RIGHT;
+    if ((item.style & (ES_READONLY | ES_MULTILINE | WS_BORDER)) == (ES_READONLY | WS_BORDER)) {
+        styles.style &= ~static_cast<std::uint32_t>(WS_BORDER);
+        styles.exStyle |= WS_EX_STATICEDGE;
+    }
+    return styles;
 }
 
 }  // namespace
@@ -70,8 +85,9 @@ std::vector<std::uint16_t> MemoryTemplate(const DialogTemplate& dialog)
     for (const DialogItemTemplate& item : dialog.items) {
         out.AlignToDoubleWord();
         out.DoubleWord(0);  // no help context
-        out.DoubleWord(item.exStyle);
-        out.DoubleWord(item.style | EditAlignment(item));
+        const ItemStyles styles = SystemStyles(item);
+        out.DoubleWord(styles.exStyle);
+        out.DoubleWord(styles.style);
         out.Rect(item.rect);
         out.DoubleWord(static_cast<std::uint32_t>(item.id));
         out.Text(item.windowClass);

@@ -85,7 +85,7 @@ protected:
     {
         FocusControl(dialog, from);
         PressKey(key);
-        for (const int id : {kFirst, kHidden, kDisabled, kSecond, kRadioA, kRadioB, kLone, kList, kField, kNotes}) {
+        for (int id = kFirst; id <= kNotes; ++id) {
             if (HasFocus(dialog, id))
                 return id;
         }
